@@ -19,12 +19,15 @@ std::string_view trimRight(std::string_view s) {
     const auto p = s.find_last_not_of(kBlanks);
     return p == npos ? std::string_view{} : s.substr(0, p + 1);
 }
-std::string_view trim(std::string_view s) { return trimRight(trimLeft(s)); }
+std::string_view trim(std::string_view s) {
+    return trimRight(trimLeft(s));
+}
 
 std::string fold(std::string_view s) {
     std::string out(s);
     for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
     }
     return out;
 }
@@ -50,13 +53,16 @@ void encodeUtf16(std::string_view utf8, bool bigEndian, std::string& out) {
 
 // Applies the quote rule and the buffer cut of GetPrivateProfileString to a value or default.
 std::string cutToBuffer(std::string_view v, std::size_t bufferChars) {
-    if (bufferChars == 0) return {};
+    if (bufferChars == 0)
+        return {};
     const std::size_t units = text::utf16Length(v);
     if (units >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front()) {
         const std::string_view payload = v.substr(1, v.size() - 2);
         const std::size_t len = units - 2;
-        if (bufferChars >= len + 2) return std::string(payload);
-        if (bufferChars == len + 1) return std::string(text::utf16Prefix(payload, len - 1));
+        if (bufferChars >= len + 2)
+            return std::string(payload);
+        if (bufferChars == len + 1)
+            return std::string(text::utf16Prefix(payload, len - 1));
         return std::string(text::utf16Prefix(payload, bufferChars - 1));
     }
     return std::string(text::utf16Prefix(v, bufferChars - 1));
@@ -162,7 +168,8 @@ std::string IniDocument::serialize() const {
             const bool be = encoding_ == Encoding::Utf16Be;
             out = be ? "\xFE\xFF" : "\xFF\xFE";
             encodeUtf16(utf8, be, out);
-            if (oddTrailingByte_) out.push_back(trailingByte_);
+            if (oddTrailingByte_)
+                out.push_back(trailingByte_);
             return out;
         }
     }
@@ -171,21 +178,24 @@ std::string IniDocument::serialize() const {
 
 std::size_t IniDocument::findSection(std::string_view foldedName) const {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == Kind::Header && lines_[i].folded == foldedName) return i;
+        if (lines_[i].kind == Kind::Header && lines_[i].folded == foldedName)
+            return i;
     }
     return npos;
 }
 
 std::size_t IniDocument::sectionEnd(std::size_t header) const {
     std::size_t i = header + 1;
-    while (i < lines_.size() && lines_[i].kind != Kind::Header) ++i;
+    while (i < lines_.size() && lines_[i].kind != Kind::Header)
+        ++i;
     return i;
 }
 
 std::size_t IniDocument::findKey(std::size_t header, std::string_view foldedKey) const {
     for (std::size_t i = header + 1; i < lines_.size() && lines_[i].kind != Kind::Header; ++i) {
         const Line& l = lines_[i];
-        if ((l.kind == Kind::Key || l.kind == Kind::Bare) && l.folded == foldedKey) return i;
+        if ((l.kind == Kind::Key || l.kind == Kind::Bare) && l.folded == foldedKey)
+            return i;
     }
     return npos;
 }
@@ -193,21 +203,24 @@ std::size_t IniDocument::findKey(std::size_t header, std::string_view foldedKey)
 std::optional<std::string_view> IniDocument::rawValue(std::string_view section,
                                                       std::string_view key) const {
     const std::string s = fold(trim(section));
-    if (s.empty()) return std::nullopt;  // the functions answer an empty section with the default
+    if (s.empty())
+        return std::nullopt;  // the functions answer an empty section with the default
     const std::size_t h = findSection(s);
-    if (h == npos) return std::nullopt;
+    if (h == npos)
+        return std::nullopt;
     const std::size_t k = findKey(h, fold(trim(key)));
-    if (k == npos || lines_[k].kind != Kind::Key) return std::nullopt;
+    if (k == npos || lines_[k].kind != Kind::Key)
+        return std::nullopt;
     const Line& l = lines_[k];
     return std::string_view(l.text).substr(l.valueStart, l.valueEnd - l.valueStart);
 }
 
 std::string IniDocument::getString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue, std::size_t bufferChars) const {
-    if (const auto v = rawValue(section, key)) return cutToBuffer(*v, bufferChars);
+    if (const auto v = rawValue(section, key))
+        return cutToBuffer(*v, bufferChars);
     const auto p = defaultValue.find_last_not_of(' ');
-    return cutToBuffer(p == npos ? std::string_view{} : defaultValue.substr(0, p + 1),
-                       bufferChars);
+    return cutToBuffer(p == npos ? std::string_view{} : defaultValue.substr(0, p + 1), bufferChars);
 }
 
 void IniDocument::insertLine(std::size_t at, std::string text) {
@@ -219,7 +232,8 @@ void IniDocument::insertLine(std::size_t at, std::string text) {
 }
 
 void IniDocument::ensureEndsWithLineBreak() {
-    if (!lines_.empty() && lines_.back().eol.empty()) lines_.back().eol = "\r\n";
+    if (!lines_.empty() && lines_.back().eol.empty())
+        lines_.back().eol = "\r\n";
 }
 
 bool IniDocument::isWritableEntry(std::string_view section, std::string_view key,
@@ -229,9 +243,9 @@ bool IniDocument::isWritableEntry(std::string_view section, std::string_view key
            value.find_first_of(kBreaks) == npos && key.find('=') == npos && !trim(key).empty();
 }
 
-bool IniDocument::setValue(std::string_view section, std::string_view key,
-                           std::string_view value) {
-    if (!isWritableEntry(section, key, value)) return false;
+bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {
+    if (!isWritableEntry(section, key, value))
+        return false;
     section = trimLeft(section);
     key = trimLeft(key);
     value = trimLeft(value);
@@ -267,24 +281,29 @@ bool IniDocument::setValue(std::string_view section, std::string_view key,
     }
     // After the section's last non-blank line, so blank lines stay before the next header.
     std::size_t at = sectionEnd(h);
-    while (at > h + 1 && lines_[at - 1].kind == Kind::Blank) --at;
-    if (lines_[at - 1].eol.empty()) lines_[at - 1].eol = "\r\n";
+    while (at > h + 1 && lines_[at - 1].kind == Kind::Blank)
+        --at;
+    if (lines_[at - 1].eol.empty())
+        lines_[at - 1].eol = "\r\n";
     insertLine(at, std::string(key) + "=" + std::string(value));
     return true;
 }
 
 bool IniDocument::removeKey(std::string_view section, std::string_view key) {
     const std::size_t h = findSection(fold(trim(section)));
-    if (h == npos) return false;
+    if (h == npos)
+        return false;
     const std::size_t k = findKey(h, fold(trim(key)));
-    if (k == npos) return false;
+    if (k == npos)
+        return false;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(k));
     return true;
 }
 
 bool IniDocument::removeSection(std::string_view section) {
     const std::size_t h = findSection(fold(trim(section)));
-    if (h == npos) return false;
+    if (h == npos)
+        return false;
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(h),
                  lines_.begin() + static_cast<std::ptrdiff_t>(sectionEnd(h)));
     return true;
@@ -293,7 +312,8 @@ bool IniDocument::removeSection(std::string_view section) {
 std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
     std::vector<std::string> names;
     const std::size_t h = findSection(fold(trim(section)));
-    if (h == npos) return names;
+    if (h == npos)
+        return names;
     for (std::size_t i = h + 1; i < sectionEnd(h); ++i) {
         const Line& l = lines_[i];
         if (l.kind == Kind::Key) {

@@ -20,7 +20,7 @@ enum class Encoding {
 };
 
 class IniDocument {
-public:
+  public:
     IniDocument() = default;
 
     // Decodes a whole file. Never fails: any byte sequence gives a document whose
@@ -66,13 +66,13 @@ public:
     std::vector<std::string> keyNames(std::string_view section) const;
     bool hasSection(std::string_view section) const;
 
-private:
+  private:
     enum class Kind { Blank, Other, Header, Key, Bare };
     struct Line {
-        std::string text;    // decoded to UTF-8, as in the file (not trimmed)
-        std::string eol;     // "\r\n", "\n", "\r" or "" for a last line without an end
+        std::string text;  // decoded to UTF-8, as in the file (not trimmed)
+        std::string eol;   // "\r\n", "\n", "\r" or "" for a last line without an end
         Kind kind = Kind::Blank;
-        std::string folded;  // trimmed name, ASCII lower case (header and key lines)
+        std::string folded;          // trimmed name, ASCII lower case (header and key lines)
         std::size_t valueStart = 0;  // Key: offset of the value in text
         std::size_t valueEnd = 0;    // Key: end of the value (before trailing blanks)
     };

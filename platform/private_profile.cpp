@@ -13,25 +13,28 @@ namespace {
 
 IniDocument loadDocument(const std::filesystem::path& file, bool* exists) {
     const auto bytes = fileops::readFile(file);
-    if (exists) *exists = bytes.has_value();
+    if (exists)
+        *exists = bytes.has_value();
     return bytes ? IniDocument::parse(*bytes) : IniDocument{};
 }
 
 // One mutex per file, for the whole run: the registry only grows, and the files the program
 // writes are a handful.
 class FileLockRegistry {
-public:
+  public:
     std::mutex& lockFor(const std::filesystem::path& file) {
         std::error_code ec;
         std::filesystem::path key = std::filesystem::weakly_canonical(file, ec);
-        if (ec) key = std::filesystem::absolute(file, ec).lexically_normal();
+        if (ec)
+            key = std::filesystem::absolute(file, ec).lexically_normal();
         const std::lock_guard guard(mutex_);
         auto& slot = locks_[key.string()];
-        if (!slot) slot = std::make_unique<std::mutex>();
+        if (!slot)
+            slot = std::make_unique<std::mutex>();
         return *slot;
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::map<std::string, std::unique_ptr<std::mutex>> locks_;
 };
@@ -49,8 +52,8 @@ std::string readString(const std::filesystem::path& file, std::string_view secti
     return loadDocument(file, nullptr).getString(section, key, defaultValue, bufferChars);
 }
 
-bool writeString(const std::filesystem::path& file, std::string_view section,
-                 std::string_view key, std::optional<std::string_view> value) {
+bool writeString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                 std::optional<std::string_view> value) {
     IniTransaction tx(file);
     const bool accepted = value ? tx.set(section, key, *value) : (tx.remove(section, key), true);
     return accepted && tx.commit();
@@ -64,28 +67,32 @@ bool removeSection(const std::filesystem::path& file, std::string_view section) 
 
 std::int32_t toInt(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
     std::int64_t value = 0;
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = std::min(value * 10 + (text[i] - '0'), kLimit);
     }
-    if (negative) value = -value;
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                 std::numeric_limits<std::int32_t>::max()));
+    if (negative)
+        value = -value;
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
-IniSnapshot::IniSnapshot(const std::filesystem::path& file)
-    : doc_(loadDocument(file, &exists_)) {}
+IniSnapshot::IniSnapshot(const std::filesystem::path& file) {
+    doc_ = loadDocument(file, &exists_);
+}
 
 IniTransaction::IniTransaction(std::filesystem::path file)
     : file_(std::move(file)), lock_(fileLock(file_)), doc_(loadDocument(file_, nullptr)) {}
 
 bool IniTransaction::set(std::string_view section, std::string_view key, std::string_view value) {
-    if (!IniDocument::isWritableEntry(section, key, value)) return false;
+    if (!IniDocument::isWritableEntry(section, key, value))
+        return false;
     changed_ = doc_.setValue(section, key, value) || changed_;
     return true;
 }
@@ -103,8 +110,10 @@ bool IniTransaction::removeSection(std::string_view section) {
 }
 
 bool IniTransaction::commit() {
-    if (!changed_) return true;
-    if (!fileops::writeFileAtomically(file_, doc_.serialize())) return false;
+    if (!changed_)
+        return true;
+    if (!fileops::writeFileAtomically(file_, doc_.serialize()))
+        return false;
     changed_ = false;
     return true;
 }

@@ -37,7 +37,8 @@ struct Decoded {
 // form are decoded (for WTF-8) but flagged as not valid UTF-8.
 Decoded decodeOne(std::string_view s) {
     const auto b0 = static_cast<unsigned char>(s[0]);
-    if (b0 < 0x80) return {b0, 1, true};
+    if (b0 < 0x80)
+        return {b0, 1, true};
     std::size_t need = 0;
     char32_t cp = 0;
     char32_t min = 0;
@@ -50,13 +51,16 @@ Decoded decodeOne(std::string_view s) {
     } else {
         return {kReplacement, 1, false};
     }
-    if (s.size() <= need) return {kReplacement, 1, false};
+    if (s.size() <= need)
+        return {kReplacement, 1, false};
     for (std::size_t i = 1; i <= need; ++i) {
         const auto b = static_cast<unsigned char>(s[i]);
-        if ((b & 0xC0) != 0x80) return {kReplacement, 1, false};
+        if ((b & 0xC0) != 0x80)
+            return {kReplacement, 1, false};
         cp = (cp << 6) | (b & 0x3F);
     }
-    if (cp < min || cp > 0x10FFFF) return {kReplacement, 1, false};
+    if (cp < min || cp > 0x10FFFF)
+        return {kReplacement, 1, false};
     const bool surrogate = cp >= 0xD800 && cp <= 0xDFFF;
     return {cp, need + 1, !surrogate};
 }
@@ -104,7 +108,8 @@ std::u16string utf8ToUtf16(std::string_view utf8) {
 bool isValidUtf8(std::string_view bytes) {
     while (!bytes.empty()) {
         const Decoded d = decodeOne(bytes);
-        if (!d.valid) return false;
+        if (!d.valid)
+            return false;
         bytes.remove_prefix(d.length);
     }
     return true;
@@ -137,7 +142,8 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out) {
             byte = static_cast<int>(cp);
         } else {
             for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
-                if (kCp1252High[i] == cp) byte = static_cast<int>(0x80 + i);
+                if (kCp1252High[i] == cp)
+                    byte = static_cast<int>(0x80 + i);
             }
         }
         if (byte < 0 || !d.valid) {
@@ -151,7 +157,8 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out) {
 
 bool isAscii(std::string_view bytes) {
     for (const char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
     }
     return true;
 }
@@ -172,7 +179,8 @@ std::string_view utf16Prefix(std::string_view utf8, std::size_t maxUnits) {
     while (bytes < utf8.size()) {
         const Decoded d = decodeOne(utf8.substr(bytes));
         const std::size_t w = d.cp >= 0x10000 ? 2 : 1;
-        if (units + w > maxUnits) break;
+        if (units + w > maxUnits)
+            break;
         units += w;
         bytes += d.length;
     }

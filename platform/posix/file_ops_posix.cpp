@@ -16,7 +16,8 @@ bool writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
@@ -36,9 +37,11 @@ void syncFolder(const std::filesystem::path& folder) {
 
 std::optional<std::string> readFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
+    if (!in)
+        return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    if (in.bad())
+        return std::nullopt;
     return bytes;
 }
 
@@ -46,7 +49,8 @@ bool writeFileAtomically(const std::filesystem::path& file, std::string_view byt
     const std::filesystem::path folder = file.parent_path();
     std::string tmpl = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) return false;
+    if (fd < 0)
+        return false;
     mode_t mode = 0644;
     struct stat st {};
     if (::stat(file.c_str(), &st) == 0) {

@@ -23,7 +23,7 @@ TEST(IniLookup, FollowsTheWindowsRulesForNamesAndValues) {
     };
     const Case cases[] = {
         {"[Sec]\r\nKey=v\r\n", "sec", "KEY", "v"},                // case-insensitive names
-        {"[ Sec ]\r\n  Key  =   v  \r\n", " Sec", "Key ", "v"},  // blanks around everything
+        {"[ Sec ]\r\n  Key  =   v  \r\n", " Sec", "Key ", "v"},   // blanks around everything
         {"[Sec]\r\nk=a = b\r\n", "Sec", "k", "a = b"},            // first '=' splits
         {"[Sec]\r\nk=1\r\nk=2\r\n", "Sec", "k", "1"},             // first key wins
         {"[Sec]\r\na=1\r\n[Sec]\r\nb=2\r\n", "Sec", "b", "DEF"},  // only first section searched
@@ -60,7 +60,8 @@ TEST(IniLookup, DefaultsLoseTrailingSpacesOnly) {
 }
 
 TEST(IniLookup, CutsToTheBufferInUtf16Units) {
-    const char* file = "[s]\r\nk=val1\r\nq=\"abc\"\r\nx=\"x\"\r\nw=h\xC3\xA9llo\r\ne=a\xF0\x9F\x98\x80z\r\n";
+    const char* file =
+        "[s]\r\nk=val1\r\nq=\"abc\"\r\nx=\"x\"\r\nw=h\xC3\xA9llo\r\ne=a\xF0\x9F\x98\x80z\r\n";
     EXPECT_EQ(get(file, "s", "k", "", 0), "");
     EXPECT_EQ(get(file, "s", "k", "", 1), "");
     EXPECT_EQ(get(file, "s", "k", "", 4), "val");
@@ -105,8 +106,8 @@ TEST(IniEncoding, KeepsOddBytesOfDamagedFiles) {
 }
 
 TEST(IniEdit, UpdatesInPlaceAndKeepsEverythingElse) {
-    IniDocument doc = IniDocument::parse(
-        "; header comment\n[Init]\nCurConfig = 1   \n\n[Other]\nx=1\n");
+    IniDocument doc =
+        IniDocument::parse("; header comment\n[Init]\nCurConfig = 1   \n\n[Other]\nx=1\n");
     EXPECT_TRUE(doc.setValue("init", "curconfig", "2"));
     EXPECT_EQ(doc.serialize(), "; header comment\n[Init]\nCurConfig = 2\n\n[Other]\nx=1\n");
     EXPECT_FALSE(doc.setValue("Init", "CurConfig", "2")) << "same value must change nothing";
@@ -155,7 +156,7 @@ TEST(IniEdit, RefusesEntriesThatWouldBreakTheFile) {
 
 TEST(IniEdit, MovesAn8BitFileToUtf16ForTextOutsideAscii) {
     IniDocument doc = IniDocument::parse("[s]\r\nk=\xE9\r\n");  // Windows-1252
-    EXPECT_TRUE(doc.setValue("s", "name", "\xE4\xB8\xAD"));   // a CJK character
+    EXPECT_TRUE(doc.setValue("s", "name", "\xE4\xB8\xAD"));     // a CJK character
     EXPECT_EQ(doc.encoding(), Encoding::Utf16Le);
     const IniDocument again = IniDocument::parse(doc.serialize());
     EXPECT_EQ(again.getString("s", "k", "", 260), "\xC3\xA9");

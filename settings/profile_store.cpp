@@ -1,0 +1,326 @@
+// Reading and writing the profile sections of config.ini; see profile_store.h.
+#include "settings/profile_store.h"
+
+#include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "platform/file_ops.h"
+#include "platform/private_profile.h"
+#include "settings/combination.h"
+
+namespace karvo {
+namespace {
+
+constexpr std::string_view kInit = "Init";
+constexpr std::string_view kShare = "ShareData";
+constexpr std::size_t kNumberBuffer = 5;   // at most 4 digits
+constexpr std::size_t kColourBuffer = 10;  // DPI and colour keys
+constexpr std::size_t kKeyBuffer = 260;    // K<b>, which may carry a combination
+
+std::string profileSection(int p) {
+    return "Config" + std::to_string(p);
+}
+std::string num(int n) {
+    return std::to_string(n);
+}
+
+// One key of [ShareData]: how it is read into the settings and what is written for it.
+// A key without `load` is written only; a key without `store` is read and dropped.
+struct SharedKey {
+    std::string name;
+    std::size_t buffer;
+    std::function<std::int32_t(const SharedSettings&)> store;
+    std::function<void(SharedSettings&, std::int32_t)> load;
+};
+
+std::uint8_t low8(std::int32_t v) {
+    return static_cast<std::uint8_t>(v);
+}
+
+// Adds the three keys <prefix>_R, _G and _B of the colour `at` selects.
+template <class At>
+void addColour(std::vector<SharedKey>& keys, const std::string& prefix, At at) {
+    constexpr std::pair<std::string_view, std::int32_t ColourLevels::*> kParts[] = {
+        {"_R", &ColourLevels::r}, {"_G", &ColourLevels::g}, {"_B", &ColourLevels::b}};
+    for (const auto& [suffix, member] : kParts) {
+        keys.push_back({prefix + std::string(suffix), kColourBuffer,
+                        [at, member](const SharedSettings& s) { return at(s).*member; },
+                        [at, member](SharedSettings& s, std::int32_t v) { at(s).*member = v; }});
+    }
+}
+
+// The keys of [ShareData] in the order they are written.
+const std::vector<SharedKey>& sharedKeys() {
+    static const std::vector<SharedKey> keys = [] {
+        std::vector<SharedKey> k;
+        k.push_back({"DPI_LEVEL", kNumberBuffer, [](const SharedSettings& s) { return s.dpiLevel; },
+                     // The level indexes the six DPI levels everywhere: keep it inside them.
+                     [](SharedSettings& s, std::int32_t v) {
+                         s.dpiLevel = std::clamp(v, 0, kDpiLevels - 1);
+                     }});
+        k.push_back(
+            {"LED_USER_COLER_EN", kNumberBuffer, [](const SharedSettings&) { return 1; }, nullptr});
+        k.push_back({"CYC_7COL_EN", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.colourCycleMask; },
+                     [](SharedSettings& s, std::int32_t v) { s.colourCycleMask = low8(v); }});
+        for (std::size_t d = 0; d < kDpiLevels; ++d) {
+            const std::string n = num(static_cast<int>(d));
+            k.push_back({"DPI_SET" + n, kColourBuffer,
+                         [d](const SharedSettings& s) { return s.dpi[d].step; },
+                         [d](SharedSettings& s, std::int32_t v) { s.dpi[d].step = low8(v); }});
+            k.push_back({"DPI_SET_EN" + n, kColourBuffer,
+                         [d](const SharedSettings& s) { return s.dpi[d].enabled ? 1 : 0; },
+                         [d](SharedSettings& s, std::int32_t v) { s.dpi[d].enabled = v != 0; }});
+            addColour(
+                k, "DPI" + n, [d](auto& s) -> auto& { return s.dpi[d].colour; });
+        }
+        for (std::size_t c = 0; c < kUserColours; ++c) {
+            addColour(
+                k, "LED_USER" + num(static_cast<int>(c)), [c](auto& s) -> auto& {
+                    return s.userColour[c];
+                });
+        }
+        k.push_back({"LED_TYPE", kNumberBuffer, [](const SharedSettings& s) { return s.ledType; },
+                     [](SharedSettings& s, std::int32_t v) { s.ledType = low8(v); }});
+        for (std::size_t t = 0; t < kLedTypes; ++t) {
+            k.push_back({"LED_TYPE_SW_EN" + num(static_cast<int>(t)), kNumberBuffer,
+                         [t](const SharedSettings& s) { return s.ledTypeEnabled[t]; },
+                         [t](SharedSettings& s, std::int32_t v) { s.ledTypeEnabled[t] = v; }});
+        }
+        // Older versions read the speed from LED_CYC_TIME; it is still written for them.
+        k.push_back({"LED_CYC_TIME", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.ledCycleTime; }, nullptr});
+        // The start colour has no control of its own; a value in the file is not taken over,
+        // so a file from another program cannot change the effect's look unseen.
+        k.push_back({"LED_FEATURE_SCOLOR", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.ledStartColour; },
+                     [](SharedSettings&, std::int32_t) {}});
+        k.push_back({"LED_FEATURE_SYMMETRY", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.ledSymmetry; },
+                     [](SharedSettings& s, std::int32_t v) { s.ledSymmetry = v; }});
+        k.push_back({"LED_FEATURE_DIREC", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.ledDirection; },
+                     [](SharedSettings& s, std::int32_t v) { s.ledDirection = v; }});
+        k.push_back({"LED_BRIGHT", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.ledBrightness; },
+                     [](SharedSettings& s, std::int32_t v) { s.ledBrightness = v; }});
+        k.push_back({"LED_CYCTIME", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.ledCycleTime; },
+                     [](SharedSettings& s, std::int32_t v) { s.ledCycleTime = low8(v); }});
+        k.push_back({"DPI_SPEED", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.pointerSpeed; },
+                     [](SharedSettings& s, std::int32_t v) { s.pointerSpeed = low8(v); }});
+        k.push_back({"WHEEL_SPEED", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.wheelSpeed; },
+                     [](SharedSettings& s, std::int32_t v) { s.wheelSpeed = low8(v); }});
+        k.push_back({"USB_SPEED", kNumberBuffer, [](const SharedSettings& s) { return s.usbSpeed; },
+                     [](SharedSettings& s, std::int32_t) { s.usbSpeed = 0; }});
+        k.push_back({"FIRE_TIME", kNumberBuffer, [](const SharedSettings& s) { return s.fireTime; },
+                     [](SharedSettings& s, std::int32_t v) { s.fireTime = v; }});
+        k.push_back({"MODE_LIGHT", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.modeLight; },
+                     [](SharedSettings& s, std::int32_t v) { s.modeLight = v; }});
+        k.push_back({"SOFT_HARD_MAC", kNumberBuffer,
+                     [](const SharedSettings& s) { return s.softHardMac; },
+                     [](SharedSettings& s, std::int32_t v) { s.softHardMac = v; }});
+        return k;
+    }();
+    return keys;
+}
+
+// Reads profile p and the shared settings of a file into `s`.
+void readProfile(const ini::IniSnapshot& file, int p, Settings& s) {
+    const std::string section = profileSection(p);
+    ProfileSettings& profile = s.profiles[static_cast<std::size_t>(p)];
+    for (std::size_t b = 0; b < kButtonSlots; ++b) {
+        const std::string n = num(static_cast<int>(b));
+        ButtonAssignment& button = profile.buttons[b];
+        const std::string k = file.get(section, "K" + n, "", kKeyBuffer);
+        const std::size_t comma = k.find(',');
+        button.function = ini::toInt(k.substr(0, comma));
+        button.combination = comma == std::string::npos ? std::string() : k.substr(comma + 1);
+        button.leftMac = file.getInt(section, "LEFT_MAC" + num(p) + n, kNumberBuffer);
+        s.macroColour[b] = std::clamp(file.getInt(section, "MAC_COR" + n, kNumberBuffer), 0, 6);
+        button.ledReactEnable = 1;
+        button.ledReactType = file.getInt(section, "LED_REACT_TYPE" + n, kNumberBuffer);
+    }
+    for (const SharedKey& key : sharedKeys()) {
+        if (key.load)
+            key.load(s.shared, file.getInt(kShare, key.name, key.buffer));
+    }
+    s.shared.usbSpeed = 0;
+    s.shared.reportRateCode = 7;
+    s.shared.wheelStatus = 0;
+    s.shared.ledUserColourEnable = 1;
+    combination::regenerateCopies(s);
+}
+
+void writeProfile(ini::IniTransaction& tx, const Settings& s, int p) {
+    const std::string section = profileSection(p);
+    const ProfileSettings& profile = s.profiles[static_cast<std::size_t>(p)];
+    for (std::size_t b = 0; b < kButtonSlots; ++b) {
+        const std::string n = num(static_cast<int>(b));
+        const ButtonAssignment& button = profile.buttons[b];
+        std::string k = num(button.function);
+        if (button.function == kFunctionCombination)
+            k += "," + button.combination;
+        tx.set(section, "K" + n, k);
+        tx.set(section, "LED_REACT_EN" + n, num(button.ledReactEnable));
+        tx.set(section, "LEFT_MAC" + num(p) + n, num(button.leftMac));
+        tx.set(section, "MAC_COR" + n, num(s.macroColour[b]));
+        tx.set(section, "LED_REACT_TYPE" + n, num(button.ledReactType));
+    }
+    tx.set(section, "WHEEL_STATUS", "0");
+    for (const SharedKey& key : sharedKeys()) {
+        tx.set(kShare, key.name, num(key.store(s.shared)));
+    }
+}
+
+bool validProfile(int p) {
+    return p >= 0 && p < kProfiles;
+}
+
+}  // namespace
+
+ProfileStore::ProfileStore(std::filesystem::path configFolder, Notifier& notifier)
+    : configFile_(configFolder / "config.ini"),
+      resetFile_(configFolder / "configReset.ini"),
+      notifier_(notifier) {}
+
+void ProfileStore::reportWriteFailure(const std::filesystem::path& file) const {
+    notifier_.message("The settings could not be saved to " + file.string() +
+                      ". The file is unchanged; check that the folder is writable and the disk "
+                      "is not full.");
+}
+
+bool ProfileStore::loadProfile(SettingsModel& model, int profile, Source source) const {
+    if (!validProfile(profile))
+        return false;
+    const ini::IniSnapshot file(source == Source::Reset ? resetFile_ : configFile_);
+    if (!file.exists()) {
+        notifier_.tipText(4);
+        return false;
+    }
+    model.edit([&](Settings& s) { readProfile(file, profile, s); });
+    return true;
+}
+
+bool ProfileStore::saveProfile(const Settings& settings, int profile,
+                               const std::filesystem::path& file) const {
+    if (!validProfile(profile))
+        return false;
+    ini::IniTransaction tx(file);
+    writeProfile(tx, settings, profile);
+    if (tx.commit())
+        return true;
+    reportWriteFailure(file);
+    return false;
+}
+
+bool ProfileStore::saveAll(const Settings& settings) const {
+    ini::IniTransaction tx(configFile_);
+    tx.set(kInit, "CurConfig", num(settings.currentProfile));
+    for (int p = 0; p < kProfiles; ++p)
+        writeProfile(tx, settings, p);
+    if (tx.commit())
+        return true;
+    reportWriteFailure(configFile_);
+    return false;
+}
+
+bool ProfileStore::writeInit(std::string_view key, std::int32_t value) const {
+    if (ini::writeString(configFile_, kInit, key, num(value)))
+        return true;
+    reportWriteFailure(configFile_);
+    return false;
+}
+
+bool ProfileStore::saveCurrentProfile(int profile) const {
+    return writeInit("CurConfig", profile);
+}
+
+bool ProfileStore::saveLanguage(int languageIndex) const {
+    return writeInit("VER_SEL", languageIndex);
+}
+
+bool ProfileStore::saveDpiLevel(std::int32_t level) const {
+    if (ini::writeString(configFile_, kShare, "DPI_LEVEL", num(level)))
+        return true;
+    reportWriteFailure(configFile_);
+    return false;
+}
+
+int ProfileStore::readCurrentProfile() const {
+    const std::string text = ini::readString(configFile_, kInit, "CurConfig", "", kNumberBuffer);
+    const std::int32_t p = ini::toInt(text);
+    if (validProfile(p))
+        return p;
+    notifier_.message(configFile_.filename().string() + ": [Init] CurConfig = " + text +
+                      " names no profile (0 to 3); the first profile is used.");
+    return 0;
+}
+
+int ProfileStore::readLanguage() const {
+    return static_cast<std::uint8_t>(
+        ini::toInt(ini::readString(configFile_, kInit, "VER_SEL", "", kNumberBuffer)));
+}
+
+std::string ProfileStore::readConfigNum() const {
+    return ini::readString(configFile_, kInit, "ConfigNum", "", kNumberBuffer);
+}
+
+bool ProfileStore::resetAll(SettingsModel& model) const {
+    const ini::IniSnapshot reset(resetFile_);
+    if (!reset.exists()) {
+        notifier_.tipText(4);
+        return false;
+    }
+    const Settings after = model.edit([&](Settings& s) {
+        for (int p = kProfiles - 1; p >= 0; --p)
+            readProfile(reset, p, s);
+        return s;
+    });
+    ini::IniTransaction tx(configFile_);
+    for (int p = kProfiles - 1; p >= 0; --p)
+        writeProfile(tx, after, p);
+    if (tx.commit())
+        return true;
+    reportWriteFailure(configFile_);
+    return false;
+}
+
+bool ProfileStore::importConfig(const std::filesystem::path& file, const DeviceDescription& device,
+                                SettingsModel& model) const {
+    const ini::IniSnapshot candidate(file);
+    if (!candidate.exists()) {
+        notifier_.tipText(5);
+        return false;
+    }
+    std::string name = candidate.get("PRODUCTNAME", "PRODUCTNAME_CN", "", 50);
+    if (name.empty())
+        name = candidate.get("PRODUCTNAME", "PRODUCTNAME_EN", "", 50);
+    if (!device.isProductName(name)) {
+        notifier_.tipText(8);
+        return false;
+    }
+    if (!fileops::copyFileAtomically(file, configFile_)) {
+        reportWriteFailure(configFile_);
+        return false;
+    }
+    for (int p = 0; p < kProfiles; ++p)
+        loadProfile(model, p, Source::Config);
+    return true;
+}
+
+bool ProfileStore::exportConfig(const std::filesystem::path& file) const {
+    std::error_code ec;
+    if (!fileops::copyFileAtomically(configFile_, file) || !std::filesystem::exists(file, ec)) {
+        notifier_.tipText(5);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace karvo
