@@ -44,7 +44,8 @@ class IniDocument {
     std::optional<std::string_view> rawValue(std::string_view section, std::string_view key) const;
 
     // False for names or values that would change the file's structure when written: a line
-    // break or NUL anywhere, an '=' in the key, an empty key. Writers refuse such entries.
+    // break or NUL anywhere, an '=' in the key, an empty key, a key that would read as a
+    // section header. Writers refuse such entries.
     static bool isWritableEntry(std::string_view section, std::string_view key,
                                 std::string_view value);
 

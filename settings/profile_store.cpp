@@ -44,8 +44,9 @@ template <class At>
 void addColour(std::vector<SharedKey>& keys, const std::string& prefix, At at) {
     constexpr std::pair<std::string_view, std::int32_t ColourLevels::*> kParts[] = {
         {"_R", &ColourLevels::r}, {"_G", &ColourLevels::g}, {"_B", &ColourLevels::b}};
-    for (const auto& [suffix, member] : kParts) {
-        keys.push_back({prefix + std::string(suffix), kColourBuffer,
+    for (const auto& part : kParts) {
+        const auto member = part.second;
+        keys.push_back({prefix + std::string(part.first), kColourBuffer,
                         [at, member](const SharedSettings& s) { return at(s).*member; },
                         [at, member](SharedSettings& s, std::int32_t v) { at(s).*member = v; }});
     }

@@ -151,6 +151,7 @@ TEST(IniEdit, RefusesEntriesThatWouldBreakTheFile) {
     EXPECT_FALSE(doc.setValue("s\n[x]", "k", "1"));
     EXPECT_FALSE(doc.setValue("s", "a=b", "1"));
     EXPECT_FALSE(doc.setValue("s", "  ", "1"));
+    EXPECT_FALSE(doc.setValue("s", "[Init]", "1"));
     EXPECT_EQ(doc.serialize(), "[s]\r\nk=1\r\n");
 }
 
