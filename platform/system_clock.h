@@ -11,8 +11,8 @@ class SystemClock final : public Clock {
   public:
     time_point now() const override;
 
-    // Sleeps for most of the pause and yields for the rest, so a pause ends within a few
-    // microseconds after its deadline instead of at the next scheduler tick.
+    // Sleeps for most of the pause and spins for the last ~0.1 ms, so a pause ends a few
+    // microseconds after its deadline instead of a timer slack or more later.
     void sleepFor(duration pause) override;
 };
 

@@ -40,6 +40,7 @@ class EmulatedMouse {
         std::uint16_t inputReportLength = 8;     // report id included
         std::filesystem::path stateFile;         // raw memory, byte i = address i; empty: none
         std::filesystem::path reportLog;         // one line per report; empty: none
+        bool keepReports = true;  // keep reports() in memory; off for long --simulate runs
     };
 
     // One report as the mouse saw it, with the time of the clock given at construction.
