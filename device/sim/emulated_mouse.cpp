@@ -426,7 +426,8 @@ void EmulatedMouse::log(LoggedReport::Kind kind, std::span<const std::uint8_t> b
                       std::chrono::duration<double, std::milli>(entry.at).count());
         reportLog_ << ms << ' ' << name << ' ' << hex(bytes) << '\n';
     }
-    if (options_.keepReports) reports_.push_back(std::move(entry));
+    if (options_.keepReports)
+        reports_.push_back(std::move(entry));
 }
 
 void EmulatedMouse::error(std::string message) {
