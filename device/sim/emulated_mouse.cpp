@@ -155,7 +155,7 @@ void EmulatedMouse::writeReport(std::uint16_t address, std::size_t length, std::
         open_.reset();
     }
     if (!open_) {
-        open_.emplace();
+        open_ = Block{};
         open_->address = address;
         open_->length = length;
     }
