@@ -148,8 +148,11 @@ std::string MacroFile::encodeRow(const MacroRecord& r) const {
 void MacroFile::decodeRow(std::string_view row, int version, MacroRecord& r) const {
     const RowReader in(row);
     const std::size_t h = headerFor(version);
-    for (std::size_t i = 0; i < r.name.size(); ++i)
-        r.name[i] = in.word(2 * i);
+    // Each name byte is a byte field of its own: a large number loses its high bits there, not in
+    // the other half of the character.
+    for (std::size_t i = 0; i < r.name.size(); ++i) {
+        r.name[i] = static_cast<char16_t>(in.byte(2 * i) | in.byte(2 * i + 1) << 8);
+    }
     r.mode = in.byte(60);
     r.repeatCount = in.word(61);
     r.stepCount = in.word(63);
