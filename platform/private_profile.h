@@ -29,8 +29,8 @@ std::string readString(const std::filesystem::path& file, std::string_view secti
 // when value is empty (std::nullopt). The file is replaced atomically; it is not touched when
 // nothing changes. False when the file cannot be written or the entry would break the file's
 // structure (a line break in a name or value, an '=' in the key).
-bool writeString(const std::filesystem::path& file, std::string_view section, std::string_view key,
-                 std::optional<std::string_view> value);
+bool writeString(const std::filesystem::path& file, std::string_view section,
+                 std::string_view key, std::optional<std::string_view> value);
 
 // WritePrivateProfileString with a null key: removes the whole section.
 bool removeSection(const std::filesystem::path& file, std::string_view section);
@@ -45,11 +45,11 @@ std::mutex& fileLock(const std::filesystem::path& file);
 
 // One read of a file answering many key reads.
 class IniSnapshot {
-  public:
+public:
     explicit IniSnapshot(const std::filesystem::path& file);
     bool exists() const { return exists_; }
-    std::string get(std::string_view section, std::string_view key, std::string_view defaultValue,
-                    std::size_t bufferChars) const {
+    std::string get(std::string_view section, std::string_view key,
+                    std::string_view defaultValue, std::size_t bufferChars) const {
         return doc_.getString(section, key, defaultValue, bufferChars);
     }
     std::int32_t getInt(std::string_view section, std::string_view key,
@@ -58,7 +58,7 @@ class IniSnapshot {
     }
     const IniDocument& document() const { return doc_; }
 
-  private:
+private:
     // Declared before doc_: the constructor sets it while loading doc_, and a default member
     // initialiser that ran later would reset it.
     bool exists_ = false;
@@ -68,7 +68,7 @@ class IniSnapshot {
 // Many writes to one file, committed as one atomic replacement. Holds the file's lock for its
 // lifetime; changes not committed are dropped.
 class IniTransaction {
-  public:
+public:
     explicit IniTransaction(std::filesystem::path file);
     IniTransaction(const IniTransaction&) = delete;
     IniTransaction& operator=(const IniTransaction&) = delete;
@@ -82,7 +82,7 @@ class IniTransaction {
     // Writes the file when anything changed; true when the file holds the changes.
     bool commit();
 
-  private:
+private:
     std::filesystem::path file_;
     std::unique_lock<std::mutex> lock_;
     IniDocument doc_;
