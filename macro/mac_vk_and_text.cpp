@@ -47,6 +47,8 @@ constexpr std::uint8_t kStepLeft = 241;
 constexpr std::uint8_t kStepMiddle = 242;
 constexpr std::uint8_t kStepRight = 243;
 
+constexpr int kEnglishIndex = 1;
+
 bool isMouseCode(int code) {
     return code >= 240 && code <= 244;
 }
@@ -109,8 +111,10 @@ std::string MacVkAndText::name(int language, std::uint8_t deviceCode, KeyMode mo
         return std::string(rightName);
     if (deviceCode == (steps ? 240 : 243))
         return "NILL";
-    const Tables* t = tables(language);
-    if (t == nullptr || t->names[deviceCode].empty())
+    // A language without a key set shows the English names rather than none at all; its files
+    // are converted with the English set too (MacroFile), so the names match the keys.
+    const Tables* t = tables(hasLanguage(language) ? language : kEnglishIndex);
+    if (t->names[deviceCode].empty())
         return "NULL";
     return std::string(t->names[deviceCode]);
 }

@@ -37,7 +37,7 @@ class MacVkAndText {
 
     // The display name of a device key code; the mouse button names come from the caller
     // (the language texts). Codes without a name read "NULL"; the fourth mouse code reads
-    // "NILL". A language without a key set names no keyboard key.
+    // "NILL". A language without a key set shows the English names.
     std::string name(int language, std::uint8_t deviceCode, KeyMode mode, std::string_view leftName,
                      std::string_view middleName, std::string_view rightName) const;
 
