@@ -1,6 +1,8 @@
 // libFuzzer target for the two readers that take macro data from disk: the row decoder and
 // the group file reader. The first input byte picks the reader, the row version and the
-// language; the rest is the row or the whole file.
+// language; the rest is the row or the whole file. Seed it with a row and the start of
+// constMacro.dat, each behind a selector byte (0x06: a version-3 row in English; 0x07: a group
+// file), and run with -max_len=20000 so that whole rows fit.
 #include <unistd.h>
 
 #include <cstdint>
