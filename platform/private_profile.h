@@ -59,8 +59,8 @@ class IniSnapshot {
     const IniDocument& document() const { return doc_; }
 
   private:
-    IniDocument doc_;
     bool exists_ = false;
+    IniDocument doc_;
 };
 
 // Many writes to one file, committed as one atomic replacement. Holds the file's lock for its
