@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/program_paths.h"
+#include "macro/mac_vk_and_text.h"
 #include "platform/notifier.h"
 #include "platform/process.h"
 #include "settings/combination.h"
@@ -62,13 +63,17 @@ int main(int argc, char** argv) {
     karvo::ProgramPaths paths =
         karvo::ProgramPaths::build(karvo::process::executableFolder(argv[0]), 0);
     const auto device = karvo::DeviceDescription::read(paths.configFile, notifier);
-    karvo::ProfileStore store(paths.configFolder, notifier);
+    const karvo::MacVkAndText keys;
+    karvo::ProfileStore store(paths.configFolder, keys, notifier);
     const int language = store.readLanguage();
     paths.setLanguage(language);
 
     karvo::SettingsModel model;
     const int current = store.readCurrentProfile();
-    model.edit([&](karvo::Settings& s) { s.currentProfile = current; });
+    model.edit([&](karvo::Settings& s) {
+        s.currentProfile = current;
+        s.language = language;
+    });
     for (int p = 0; p < karvo::kProfiles; ++p) {
         store.loadProfile(model, p, karvo::ProfileStore::Source::Config);
     }

@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
     fileops::copyFileAtomically(shipped, dir / "config.ini");
 
     SilentNotifier notifier;
-    ProfileStore store(dir, notifier);
+    const MacVkAndText keys;
+    ProfileStore store(dir, keys, notifier);
     SettingsModel model;
     const auto loadAll = [&] {
         for (int p = 0; p < kProfiles; ++p) {
@@ -64,11 +65,11 @@ int main(int argc, char** argv) {
     };
     loadAll();
     const Settings settings = model.snapshot();
-    int keys = 0;
+    int keyCount = 0;
     {
         const ini::IniSnapshot snap(dir / "config.ini");
         for (const char* s : {"Init", "Config0", "Config1", "Config2", "Config3", "ShareData"}) {
-            keys += static_cast<int>(snap.document().keyNames(s).size());
+            keyCount += static_cast<int>(snap.document().keyNames(s).size());
         }
     }
     // Each save writes different values, so every run really replaces the file.
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
         }
     };
 
-    std::printf("config.ini: %d keys, %d runs each, medians\n", keys, runs);
+    std::printf("config.ini: %d keys, %d runs each, medians\n", keyCount, runs);
     const double load = bench::medianMs(runs, loadAll);
     const double loadSingle = bench::medianMs(std::max(3, runs / 4), loadKeyByKey);
     const double save = bench::medianMs(runs, saveAll);

@@ -26,6 +26,9 @@ struct Modifier {
 constexpr std::array<Modifier, 4> kModifiers = {
     {{"Ctrl", 162}, {"Shift", 160}, {"Alt", 164}, {"Win", 91}}};
 
+constexpr int kEnglish = 1;
+constexpr std::uint16_t kStepDelayMs = 4;
+
 }  // namespace
 
 std::vector<Key> parse(std::string_view stored) {
@@ -77,27 +80,35 @@ std::string build(std::string_view captured, int keyCode) {
     return stored;
 }
 
-void store(Settings& settings, std::string_view captured, std::uint16_t word) {
+void store(Settings& settings, const MacVkAndText& keys, std::string_view captured,
+           std::uint16_t word) {
     const int slot = word >> 8;
     const int keyCode = word & 0xFF;
     if (slot >= kButtonSlots)
         return;
     settings.current().buttons[static_cast<std::size_t>(slot)].combination =
         build(captured, keyCode);
-    regenerateCopies(settings);
+    regenerateCopies(settings, keys);
 }
 
-void regenerateCopies(Settings& settings) {
+void regenerateCopies(Settings& settings, const MacVkAndText& keys) {
+    // A language without a key set of its own converts as English, so no key is lost.
+    const int language = keys.hasLanguage(settings.language) ? settings.language : kEnglish;
     for (std::size_t p = 0; p < settings.profiles.size(); ++p) {
         for (std::size_t b = 0; b < kButtonSlots; ++b) {
             const ButtonAssignment& button = settings.profiles[p].buttons[b];
-            CombinationCopy& copy = settings.combinationCopies[p][b];
-            copy = {};
+            MacroRecord& copy = settings.macroCopies[p][b];
+            copy = MacroRecord{};
             if (button.function != kFunctionCombination)
                 continue;
-            copy.name = displayText(button.combination);
+            copy.setName(displayText(button.combination));
+            copy.setPlaybackMode(PlaybackMode::Mode2);
             for (const Key& key : parse(button.combination)) {
-                copy.vkCodes.push_back(static_cast<std::uint8_t>(key.vkCode));
+                if (copy.stepCount >= MacroRecord::kMaxSteps)
+                    break;
+                const int code = keys.toDeviceCode(language, key.vkCode, KeyMode::MacroSteps);
+                copy.steps[copy.stepCount++] = {stepkind::kPress, static_cast<std::uint8_t>(code),
+                                                0, 0, kStepDelayMs};
             }
         }
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "macro/mac_vk_and_text.h"
 #include "settings/settings_model.h"
 
 namespace karvo::combination {
@@ -38,9 +39,12 @@ std::string build(std::string_view captured, int keyCode);
 // The combination dialog's result for slot (high byte of `word`) and key code (low byte):
 // stores the combination of the current profile's slot and regenerates every copy. Slots
 // beyond the model's are ignored.
-void store(Settings& settings, std::string_view captured, std::uint16_t word);
+void store(Settings& settings, const MacVkAndText& keys, std::string_view captured,
+           std::uint16_t word);
 
-// Regenerates the key sequences of every profile's combination buttons and clears all others.
-void regenerateCopies(Settings& settings);
+// Clears every profile's and button's macro copy and generates those of the combination
+// buttons again: named by the display text, mode 2, run once, one press step per key (the
+// virtual key converted to the mouse's key code through the language's table), 4 ms apart.
+void regenerateCopies(Settings& settings, const MacVkAndText& keys);
 
 }  // namespace karvo::combination

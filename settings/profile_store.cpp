@@ -132,7 +132,7 @@ const std::vector<SharedKey>& sharedKeys() {
 }
 
 // Reads profile p and the shared settings of a file into `s`.
-void readProfile(const ini::IniSnapshot& file, int p, Settings& s) {
+void readProfile(const ini::IniSnapshot& file, int p, const MacVkAndText& keys, Settings& s) {
     const std::string section = profileSection(p);
     ProfileSettings& profile = s.profiles[static_cast<std::size_t>(p)];
     for (std::size_t b = 0; b < kButtonSlots; ++b) {
@@ -155,7 +155,7 @@ void readProfile(const ini::IniSnapshot& file, int p, Settings& s) {
     s.shared.reportRateCode = 7;
     s.shared.wheelStatus = 0;
     s.shared.ledUserColourEnable = 1;
-    combination::regenerateCopies(s);
+    combination::regenerateCopies(s, keys);
 }
 
 void writeProfile(ini::IniTransaction& tx, const Settings& s, int p) {
@@ -185,9 +185,11 @@ bool validProfile(int p) {
 
 }  // namespace
 
-ProfileStore::ProfileStore(std::filesystem::path configFolder, Notifier& notifier)
+ProfileStore::ProfileStore(std::filesystem::path configFolder, const MacVkAndText& keys,
+                           Notifier& notifier)
     : configFile_(configFolder / "config.ini"),
       resetFile_(configFolder / "configReset.ini"),
+      keys_(keys),
       notifier_(notifier) {}
 
 void ProfileStore::reportWriteFailure(const std::filesystem::path& file) const {
@@ -204,7 +206,7 @@ bool ProfileStore::loadProfile(SettingsModel& model, int profile, Source source)
         notifier_.tipText(4);
         return false;
     }
-    model.edit([&](Settings& s) { readProfile(file, profile, s); });
+    model.edit([&](Settings& s) { readProfile(file, profile, keys_, s); });
     return true;
 }
 
@@ -280,7 +282,7 @@ bool ProfileStore::resetAll(SettingsModel& model) const {
     }
     const Settings after = model.edit([&](Settings& s) {
         for (int p = kProfiles - 1; p >= 0; --p)
-            readProfile(reset, p, s);
+            readProfile(reset, p, keys_, s);
         return s;
     });
     ini::IniTransaction tx(configFile_);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "macro/mac_vk_and_text.h"
 #include "platform/notifier.h"
 #include "settings/device_description.h"
 #include "settings/settings_model.h"
@@ -16,8 +17,9 @@ class ProfileStore {
   public:
     enum class Source { Config, Reset };
 
-    // `configFolder` holds config.ini and configReset.ini.
-    ProfileStore(std::filesystem::path configFolder, Notifier& notifier);
+    // `configFolder` holds config.ini and configReset.ini; `keys` converts the keys of
+    // combinations for the mouse.
+    ProfileStore(std::filesystem::path configFolder, const MacVkAndText& keys, Notifier& notifier);
 
     const std::filesystem::path& configFile() const { return configFile_; }
     const std::filesystem::path& resetFile() const { return resetFile_; }
@@ -66,6 +68,7 @@ class ProfileStore {
 
     std::filesystem::path configFile_;
     std::filesystem::path resetFile_;
+    const MacVkAndText& keys_;
     Notifier& notifier_;
 };
 

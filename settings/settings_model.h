@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "macro/macro_record.h"
 #include "settings/device_description.h"
 
 namespace karvo {
@@ -82,21 +83,15 @@ struct SharedSettings {
     bool operator==(const SharedSettings&) const = default;
 };
 
-// The key sequence a combination button sends: each key pressed in order, 4 ms apart, once
-// per button press.
-struct CombinationCopy {
-    std::string name;                   // display text, "Ctrl+C"
-    std::vector<std::uint8_t> vkCodes;  // virtual-key codes in the order pressed
-    bool operator==(const CombinationCopy&) const = default;
-};
-
 struct Settings {
     std::array<ProfileSettings, kProfiles> profiles{};
     std::array<std::int32_t, kButtonSlots> macroColour{};  // MAC_COR<b>, 0 to 6, all profiles
     SharedSettings shared;
     int currentProfile = 0;  // mirrored in [Init] CurConfig
-    // The generated key sequence of every combination button (empty for other buttons).
-    std::array<std::array<CombinationCopy, kButtonSlots>, kProfiles> combinationCopies{};
+    int language = 1;        // [Init] VER_SEL: the key tables of the copies follow it
+    // Each button's own macro copy: for a key combination the keys it presses (generated from
+    // the combination), blank for every other button.
+    std::array<std::array<MacroRecord, kButtonSlots>, kProfiles> macroCopies{};
 
     ProfileSettings& current() { return profiles[static_cast<std::size_t>(currentProfile)]; }
     const ProfileSettings& current() const {

@@ -47,22 +47,63 @@ TEST(Combination, BuildsTheStoredFormFromTheCapturedKeys) {
               "Ctrl+Shift+Alt+Win+F5");
 }
 
-TEST(Combination, StoringRegeneratesTheKeySequencesOfEveryProfile) {
+std::vector<std::uint8_t> keysOf(const MacroRecord& r) {
+    std::vector<std::uint8_t> keys;
+    for (const MacroAction& step : r.validSteps())
+        keys.push_back(step.key);
+    return keys;
+}
+
+TEST(Combination, StoringRegeneratesTheMacroCopiesOfEveryProfile) {
+    const MacVkAndText keys;
     Settings s;
     s.currentProfile = 2;
     s.profiles[2].buttons[4].function = kFunctionCombination;
     s.profiles[0].buttons[1].function = kFunctionCombination;
     s.profiles[0].buttons[1].combination = "Alt&split&164&split&F4&split&115";
-    s.combinationCopies[3][0].name = "stale";
-    store(s, "Ctrl&split&V", static_cast<std::uint16_t>((4 << 8) | 86));
+    s.macroCopies[3][0].setName("stale");
+    s.macroCopies[3][0].stepCount = 9;
+    store(s, keys, "Ctrl&split&V", static_cast<std::uint16_t>((4 << 8) | 86));
 
-    EXPECT_EQ(s.combinationCopies[2][4], (CombinationCopy{"Ctrl+V", {162, 86}}));
-    EXPECT_EQ(s.combinationCopies[0][1], (CombinationCopy{"Alt+F4", {164, 115}}));
-    EXPECT_EQ(s.combinationCopies[3][0], CombinationCopy{}) << "buttons without a combination";
+    const MacroRecord& ctrlV = s.macroCopies[2][4];
+    EXPECT_EQ(ctrlV.nameUtf8(), "Ctrl+V");
+    EXPECT_EQ(ctrlV.playbackMode(), PlaybackMode::Mode2);
+    EXPECT_EQ(ctrlV.repeatCount, 1);
+    // Left Ctrl and V as the mouse's key codes, each a press followed by 4 ms.
+    EXPECT_EQ(keysOf(ctrlV), (std::vector<std::uint8_t>{224, 25}));
+    for (const MacroAction& step : ctrlV.validSteps()) {
+        EXPECT_EQ(step.kind, stepkind::kPress);
+        EXPECT_EQ(step.delay, 4);
+    }
+    EXPECT_EQ(keysOf(s.macroCopies[0][1]), (std::vector<std::uint8_t>{226, 61}));
+    EXPECT_EQ(s.macroCopies[3][0], MacroRecord{}) << "buttons without a combination";
 
     const Settings before = s;
-    store(s, "Ctrl&split&X", static_cast<std::uint16_t>((12 << 8) | 88));
+    store(s, keys, "Ctrl&split&X", static_cast<std::uint16_t>((12 << 8) | 88));
     EXPECT_EQ(s, before) << "slot 12 does not exist";
+}
+
+TEST(Combination, CopiesFollowTheKeyboardLanguageAndCutLongNames) {
+    const MacVkAndText keys;
+    Settings s;
+    s.profiles[0].buttons[0] = {kFunctionCombination, "Z&split&90", 0, 1, 0};
+    std::string many;
+    for (int k = 0; k < 12; ++k)
+        many += "Shift&split&160&split&";
+    s.profiles[1].buttons[0] = {kFunctionCombination, many, 0, 1, 0};
+
+    s.language = 1;  // English: Z is the key left of X
+    regenerateCopies(s, keys);
+    EXPECT_EQ(keysOf(s.macroCopies[0][0]), (std::vector<std::uint8_t>{29}));
+    s.language = 4;  // German: Z sits where the English Y is
+    regenerateCopies(s, keys);
+    EXPECT_EQ(keysOf(s.macroCopies[0][0]), (std::vector<std::uint8_t>{28}));
+    s.language = 25;  // no key set of its own: converted as English rather than lost
+    regenerateCopies(s, keys);
+    EXPECT_EQ(keysOf(s.macroCopies[0][0]), (std::vector<std::uint8_t>{29}));
+
+    EXPECT_EQ(s.macroCopies[1][0].nameUtf8(), "Shift+Shift+Shift+Shift+Shift+") << "30 units";
+    EXPECT_EQ(s.macroCopies[1][0].stepCount, 12);
 }
 
 }  // namespace

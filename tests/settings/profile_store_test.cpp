@@ -22,7 +22,8 @@ const std::filesystem::path kShippedConfig =
 struct Fixture {
     TempDir dir;
     RecordingNotifier notifier;
-    ProfileStore store{dir.path(), notifier};
+    MacVkAndText keys;
+    ProfileStore store{dir.path(), keys, notifier};
     SettingsModel model;
 
     void loadAll() {
@@ -46,8 +47,9 @@ TEST(ProfileStore, LoadsTheShippedConfigurationAndSavesItBackUnchanged) {
     const Settings s = f.model.snapshot();
     EXPECT_EQ(s.profiles[0].buttons[0].function, 1);
     EXPECT_EQ(s.profiles[1].buttons[3].function, kFunctionCombination);
-    EXPECT_EQ(s.combinationCopies[1][3].name, "Ctrl+C");
-    EXPECT_EQ(s.combinationCopies[1][4].vkCodes, (std::vector<std::uint8_t>{162, 86}));
+    EXPECT_EQ(s.macroCopies[1][3].nameUtf8(), "Ctrl+C");
+    EXPECT_EQ(s.macroCopies[1][4].stepCount, 2);
+    EXPECT_EQ(s.macroCopies[1][4].steps[1].key, 25) << "V as the mouse's key code";
     EXPECT_TRUE(f.notifier.notices.empty());
 
     ASSERT_TRUE(f.store.saveAll(s));
@@ -92,7 +94,7 @@ Settings randomSettings(std::mt19937& r) {
     sh.pointerSpeed = static_cast<std::uint8_t>(any(1, 11));
     sh.wheelSpeed = static_cast<std::uint8_t>(any(1, 11));
     sh.fireTime = any(8, 300);
-    combination::regenerateCopies(s);
+    combination::regenerateCopies(s, MacVkAndText{});
     return s;
 }
 
@@ -123,9 +125,10 @@ TEST(ProfileStore, LoadCutsClampsAndConvertsEachValue) {
     EXPECT_EQ(b[0].combination, "");
     EXPECT_EQ(b[1].function, 33);
     EXPECT_EQ(combination::displayText(b[1].combination), "Ctrl+C");
-    EXPECT_EQ(s.combinationCopies[0][1].vkCodes, (std::vector<std::uint8_t>{162, 67}));
+    EXPECT_EQ(s.macroCopies[0][1].stepCount, 2);
+    EXPECT_EQ(s.macroCopies[0][1].steps[0].key, 224) << "left Ctrl as the mouse's key code";
     EXPECT_EQ(b[2].function, 33);
-    EXPECT_EQ(s.combinationCopies[0][2], CombinationCopy{});
+    EXPECT_EQ(s.macroCopies[0][2].stepCount, 0) << "33 without a combination presses nothing";
     EXPECT_EQ(b[3].function, 7);
     EXPECT_EQ(s.macroColour[0], 6);
     EXPECT_EQ(s.macroColour[1], 0);
@@ -166,11 +169,11 @@ TEST(ProfileStore, AKeyWithoutCommaClearsAnEarlierCombination) {
     Fixture f;
     f.model.edit([](Settings& s) {
         s.profiles[0].buttons[0] = {33, "A&split&65", 0, 1, 0};
-        combination::regenerateCopies(s);
+        combination::regenerateCopies(s, MacVkAndText{});
     });
     const Settings s = f.loadProfile0("[Config0]\r\nK0=12\r\n");
     EXPECT_EQ(s.profiles[0].buttons[0].combination, "");
-    EXPECT_EQ(s.combinationCopies[0][0], CombinationCopy{});
+    EXPECT_EQ(s.macroCopies[0][0], MacroRecord{});
 }
 
 TEST(ProfileStore, AMissingFileWarnsAndChangesNothing) {

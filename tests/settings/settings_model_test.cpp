@@ -27,7 +27,8 @@ TEST(SettingsModel, ReadersNeverSeeHalfAChange) {
     std::thread writer([&] {
         for (std::int32_t i = 1; i <= 2000; ++i) {
             model.edit([i](Settings& s) {
-                for (auto& p : s.profiles) p.buttons[0].function = i;
+                for (auto& p : s.profiles)
+                    p.buttons[0].function = i;
                 s.shared.fireTime = i;
             });
         }
@@ -36,7 +37,8 @@ TEST(SettingsModel, ReadersNeverSeeHalfAChange) {
     int torn = 0;
     while (!stop) {
         const Settings s = model.snapshot();
-        for (const auto& p : s.profiles) torn += p.buttons[0].function != s.shared.fireTime;
+        for (const auto& p : s.profiles)
+            torn += p.buttons[0].function != s.shared.fireTime;
     }
     writer.join();
     EXPECT_EQ(torn, 0);
