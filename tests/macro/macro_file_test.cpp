@@ -10,7 +10,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/private_profile.h"
-#include "tests/macro/temp_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace karvo {
 namespace {
@@ -150,7 +150,7 @@ TEST(MacroRow, LaysOutEveryByteAsThreeDigitsInTheDocumentedOrder) {
 
 TEST(MacroGroupFile, ReadsBackWhatItWroteInEveryTestedLanguage) {
     const MacVkAndText keys;
-    testing::TempFolder dir;
+    testing::TempDir dir;
     std::mt19937 rng(20240611);
     for (int language : {kEnglish, kGerman, kFrench, kRussian, kJapanese}) {
         SCOPED_TRACE(language);
@@ -207,7 +207,7 @@ TEST(MacroGroupFile, StoresVirtualKeysOfTheLanguageAndFileMouseNumbers) {
 
 TEST(MacroGroupFile, IsWrittenInTheFormatOfTheOriginalFiles) {
     const MacVkAndText keys;
-    testing::TempFolder dir;
+    testing::TempDir dir;
     MacroTable table;
     table.setCount(1);
     ASSERT_TRUE(MacroFile(keys, kEnglish).writeGroup(dir / "new.dat", table));
@@ -219,7 +219,7 @@ TEST(MacroGroupFile, IsWrittenInTheFormatOfTheOriginalFiles) {
 TEST(MacroGroupFile, ReadsVersionTwoRowsWithTheShortHeader) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     std::vector<int> n(60 + 15 + 2200 + 340, 0);
     n[0] = 'K';
     n[60] = 1;  // mode
@@ -266,7 +266,7 @@ TEST(MacroGroupFile, ReadsVersionTwoRowsWithTheShortHeader) {
 TEST(MacroGroupFile, TakesTheMacroCountWithinTheTable) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     const std::pair<const char*, std::size_t> cases[] = {
         {"5", 5},  {"12", 12}, {"123", 12}, {"99", 12}, {"13", 12},
         {"-1", 0}, {"x", 0},   {"", 0},     {" 7", 7},
@@ -351,7 +351,7 @@ TEST(MacroGroupFile, ReadsDamagedNumbersAsTheOriginalDid) {
 TEST(MacroGroupFile, MissingFileReadsAsAnEmptyGroup) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     MacroTable table;
     table.setCount(3);
     table.macro(0)->setName("stale");
@@ -364,7 +364,7 @@ TEST(MacroGroupFile, MissingFileReadsAsAnEmptyGroup) {
 TEST(MacroGroupFile, ShrinkingAGroupLeavesOldRowsThatNoReaderUses) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     const auto folder = dir.path();
     writeBytes(folder / "macroGrp.ini",
                "[MACRO_GROUP_NUM]\r\nmacGrpNum=1\r\n[MACRO_GROUP_NAME]\r\n0=Shooter\r\n");
@@ -388,7 +388,7 @@ TEST(MacroGroupFile, ShrinkingAGroupLeavesOldRowsThatNoReaderUses) {
 TEST(MacroGroupFile, WritingOneMacroLeavesTheOtherRowsAlone) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     const auto path = dir / "g.dat";
     MacroTable table;
     table.setCount(3);
@@ -416,7 +416,7 @@ TEST(MacroGroupFile, WritingOneMacroLeavesTheOtherRowsAlone) {
 TEST(MacroForDevice, IsBlankForGroupsAndMacrosThatDoNotExist) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     const auto folder = dir.path();
     writeBytes(folder / "macroGrp.ini",
                "[MACRO_GROUP_NUM]\r\nmacGrpNum=3\r\n[MACRO_GROUP_NAME]\r\n0=A\r\n1=../A\r\n2=\r\n");
@@ -439,7 +439,7 @@ TEST(MacroForDevice, IsBlankForGroupsAndMacrosThatDoNotExist) {
 TEST(MacroForDevice, DecodesOlderGroupFilesWithTheirOwnLayout) {
     const MacVkAndText keys;
     const MacroFile file(keys, kEnglish);
-    testing::TempFolder dir;
+    testing::TempDir dir;
     std::vector<int> n(60 + 15 + 2200 + 340, 0);
     n[63] = 1;
     n[75] = 1;

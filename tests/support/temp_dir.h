@@ -15,9 +15,10 @@ class TempDir {
   public:
     TempDir() {
         std::random_device rd;
-        path_ = std::filesystem::temp_directory_path() /
-                ("karvo-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-        std::filesystem::create_directories(path_);
+        const auto base = std::filesystem::temp_directory_path();
+        do {
+            path_ = base / ("karvo-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+        } while (!std::filesystem::create_directory(path_));
     }
     ~TempDir() {
         std::error_code ec;
