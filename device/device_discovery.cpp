@@ -92,13 +92,13 @@ bool DeviceDiscovery::discover() {
         if (!opened.handle) {
             if (opened.error == hid::OpenError::PermissionDenied) {
                 noteFailure(Outcome::NoPermission,
-                            "The Karvo G-Mouse is connected, but this user may not open " +
+                            "The Karvo G7 Pro is connected, but this user may not open " +
                                 info.path +
                                 ". Install the udev rule 60-karvo-gmouse.rules (see "
                                 "docs/permissions.md), then unplug the mouse and plug it in "
                                 "again.");
             } else if (opened.error != hid::OpenError::NotFound) {
-                noteFailure(Outcome::CannotOpen, "The Karvo G-Mouse is connected, but " +
+                noteFailure(Outcome::CannotOpen, "The Karvo G7 Pro is connected, but " +
                                                      info.path +
                                                      " cannot be opened: " + opened.detail);
             }

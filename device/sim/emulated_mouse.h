@@ -1,4 +1,4 @@
-// The emulated Karvo G-Mouse: the firmware's side of the configuration protocol, strict enough
+// The emulated Karvo G7 Pro: the firmware's side of the configuration protocol, strict enough
 // to catch every malformed sequence the program could send. It holds the 64 KiB memory, answers
 // the byte-wise memory protocol and the status query on feature report 7, records the live
 // commands in order, and raises input reports 6 on request. Thread-safe: the program's threads
@@ -35,7 +35,7 @@ class EmulatedMouse {
 
     struct Options {
         std::uint16_t productId = kProductId;
-        std::string productString = "Karvo G-Mouse";
+        std::string productString = "Karvo G7 Pro Gaming Mouse";
         std::uint16_t featureReportLength = 64;  // report id included
         std::uint16_t inputReportLength = 8;     // report id included
         std::filesystem::path stateFile;         // raw memory, byte i = address i; empty: none
