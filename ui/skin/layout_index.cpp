@@ -112,7 +112,7 @@ constexpr Control kMacro[] = {
     {9, L::Caption, "repeat caption"},
     {10, L::Caption, "key list caption"},
     {13, L::Button, "gun presets"},
-    {15, L::Switch, "software playback"},
+    {15, L::Segment, "software playback"},
 };
 
 constexpr Control kLighting[] = {
@@ -170,7 +170,6 @@ constexpr Control kLighting[] = {
     {84, L::Caption, "speed caption"},
     {85, L::Caption, "direction caption"},
     {86, L::Caption, "reaction caption"},
-    {87, L::Caption, "lights-off message"},
 };
 
 constexpr Control kWarning[] = {

@@ -142,8 +142,8 @@ inline constexpr int kSpeedArea = 73;
 inline constexpr int kDirectionArea = 74;
 inline constexpr int kColourArea = 75;
 inline constexpr int kOffArea = 78;       // from new_down.jpg while the lights are off
-inline constexpr int kCaptionFirst = 80;  // 80-87
-inline constexpr int kCaptionCount = 8;
+inline constexpr int kCaptionFirst = 80;  // 80-86
+inline constexpr int kCaptionCount = 7;
 inline constexpr int kDrawnButtons = 8;
 }  // namespace lighting
 
