@@ -10,6 +10,7 @@ overrides (lang_*.py). Run it after changing any of these and commit its output:
 
 import importlib
 import pathlib
+import re
 import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -61,16 +62,25 @@ def load_texts(module_name):
         override = getattr(lang, name, {})
         if name == "LAYOUT":
             for file, entries in english.items():
-                total += len(entries)
                 for index, text in override.get(file, {}).items():
                     texts[name][file][index] = text
-                    translated += 1 if index in entries else 0
+                for index, text in entries.items():
+                    if not _neutral(text):
+                        total += 1
+                        translated += 1 if index in override.get(file, {}) else 0
         else:
-            total += len(english)
             for key, text in override.items():
                 texts[name][key] = text
-                translated += 1 if key in english else 0
+            for key, text in english.items():
+                if not _neutral(text) and not (name == "OTHER" and key == 21):
+                    total += 1
+                    translated += 1 if key in override else 0
     return texts, translated / total
+
+
+def _neutral(text):
+    """Texts that read the same in every language: numbers, units and key names."""
+    return bool(re.fullmatch(r"[0-9 ]*(DPI [0-9]|[0-9]+ Hz|DPI|OK|Ctrl|Shift|Alt|Win|\?)?", text))
 
 
 def _copy(value):
