@@ -56,7 +56,7 @@ void PagePictures::controls(QPainter& p, LayoutFile file, const SkinLayout& layo
     }
 }
 
-void PagePictures::header(QPainter& p, State s, int page) const {
+void PagePictures::header(QPainter& p, State s) const {
     p.fillRect(QRect(0, 0, kCanvas.width(), 56), Theme::bar());
     p.fillRect(QRect(0, 56, kCanvas.width(), 1), Theme::cardBorder());
     // The product name is the same in every language, so the picture carries it.
@@ -85,7 +85,6 @@ void PagePictures::header(QPainter& p, State s, int page) const {
     p.setFont(PainterKit::font(11));
     p.drawText(QRect(24, 664, 400, 36), Qt::AlignVCenter | Qt::AlignLeft,
                QStringLiteral("KARVO G7 PRO  ·  Gaming Mouse"));
-    (void)page;
     controls(p, LayoutFile::Main, skin_.main(), s, 0, mw::kHeaderCount - 1);
 }
 
@@ -194,7 +193,7 @@ void PagePictures::mouse(QPainter& p, State s) const {
 QImage PagePictures::buttonsPage(State s) const {
     QImage img = blank();
     QPainter p(&img);
-    header(p, s, 0);
+    header(p, s);
     mouse(p, s);
     p.setRenderHint(QPainter::Antialiasing);
     // Callouts: a card per button with its number beside it.
@@ -234,7 +233,7 @@ QImage PagePictures::advancedPage(State s) const {
     namespace adv = skin::advanced;
     QImage img = blank();
     QPainter p(&img);
-    header(p, s, 1);
+    header(p, s);
     PainterKit::card(p, QRect(24, 112, 628, 546));
     PainterKit::card(p, QRect(668, 112, 408, 546));
     // Numbered level rows; the DPI row's readout.
@@ -251,7 +250,7 @@ QImage PagePictures::advancedPage(State s) const {
 QImage PagePictures::macroPage(State s) const {
     QImage img = blank();
     QPainter p(&img);
-    header(p, s, 2);
+    header(p, s);
     PainterKit::card(p, QRect(24, 112, 328, 546));
     PainterKit::card(p, QRect(340, 112, 376, 546));
     PainterKit::card(p, QRect(724, 112, 352, 546));
@@ -284,7 +283,7 @@ QImage PagePictures::lightingPage(State s) const {
     namespace led = skin::lighting;
     QImage img = blank();
     QPainter p(&img);
-    header(p, s, 3);
+    header(p, s);
     PainterKit::card(p, QRect(24, 112, 676, 546));
     PainterKit::card(p, QRect(716, 112, 360, 546));
     p.setRenderHint(QPainter::Antialiasing);

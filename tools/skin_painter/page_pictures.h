@@ -23,7 +23,7 @@ class PagePictures {
     QImage lightingPage(State s) const;
 
   private:
-    void header(QPainter& p, State s, int page) const;
+    void header(QPainter& p, State s) const;
     void controls(QPainter& p, LayoutFile file, const SkinLayout& layout, State s, int first,
                   int last) const;
     void mouse(QPainter& p, State s) const;

@@ -239,8 +239,7 @@ void PainterKit::control(QPainter& p, skin::Look look, const QRect& r, State s,
                 down ? Theme::accentSoft(46) : (over ? Theme::controlHover() : Theme::control()),
                 down || over ? Theme::accent() : Theme::controlBorder(), 8);
             const QRect chevron(r.right() - 28, r.top(), 24, r.height());
-            icon(p, chevron, r.width() > 80 ? "chevron" : "chevron",
-                 down || over ? Theme::accent() : Theme::muted());
+            icon(p, chevron, "chevron", down || over ? Theme::accent() : Theme::muted());
             return;
         }
         case Look::Indicator: {

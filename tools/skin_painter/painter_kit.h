@@ -42,7 +42,7 @@ class PainterKit {
     static void card(QPainter& p, const QRect& r, int radius = 12);
     static void inset(QPainter& p, const QRect& r, int radius = 8);
 
-    // Draws control `look` inside `r` in state `s`. `index` lets a few looks pick a symbol.
+    // Draws control `look` inside `r` in state `s`; `name` picks the symbol of icon buttons.
     static void control(QPainter& p, skin::Look look, const QRect& r, State s,
                         std::string_view name);
 
