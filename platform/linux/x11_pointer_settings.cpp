@@ -62,7 +62,7 @@ X11PointerSettings::~X11PointerSettings() {
     XCloseDisplay(display_);
 }
 
-std::optional<X11PointerSettings::Acceleration> X11PointerSettings::acceleration() {
+X11PointerSettings::Acceleration X11PointerSettings::acceleration() {
     const std::lock_guard lock(mutex_);
     Acceleration a;
     XGetPointerControl(display_, &a.numerator, &a.denominator, &a.threshold);
@@ -70,10 +70,8 @@ std::optional<X11PointerSettings::Acceleration> X11PointerSettings::acceleration
 }
 
 std::optional<int> X11PointerSettings::pointerSpeed() {
-    const auto a = acceleration();
-    if (!a)
-        return std::nullopt;
-    return speedOf(a->numerator, a->denominator);
+    const Acceleration a = acceleration();
+    return speedOf(a.numerator, a.denominator);
 }
 
 bool X11PointerSettings::setPointerSpeed(int speed) {

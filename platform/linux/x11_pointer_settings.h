@@ -47,7 +47,7 @@ class X11PointerSettings final : public PointerSettings {
     bool setWheelLines(int) override { return false; }
 
     // The acceleration the server holds now.
-    std::optional<Acceleration> acceleration();
+    Acceleration acceleration();
 
   private:
     explicit X11PointerSettings(_XDisplay* display) : display_(display) {}
