@@ -55,7 +55,7 @@ inline void fillRichConfig(DownloadConfig& config) {
     groups.assign(3, {});
     for (int g = 0; g < 3; ++g) {
         for (int m = 0; m < 4; ++m) {
-            MacroRecord r = pressMacro(6 + 3 * m + g, static_cast<std::uint16_t>(20 + 60 * m),
+            MacroRecord r = pressMacro(10 + 8 * m + 2 * g, static_cast<std::uint16_t>(20 + 70 * m),
                                        static_cast<std::uint8_t>(m % 3));
             r.steps[r.stepCount++] = {stepkind::kMoveRightUp, macrokey::kMove, 3, 7, 15};
             ++r.moveCount;
