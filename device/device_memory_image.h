@@ -1,7 +1,6 @@
-// DeviceMemoryImage: the whole configuration of the mouse as the ordered list of block writes
-// that put it into the mouse's memory, and the memory those writes leave behind. Built from the
-// settings, the macro sources and what the previous download left, without touching a device;
-// DownloadAll sends it, the command-line tool and the tests look at it.
+// DeviceMemoryImage: the mouse's whole configuration as the ordered block writes that put it
+// into its memory, and the memory they leave. Built from the settings, the macro sources and the
+// previous download without a device; DownloadAll sends it, the command-line tool reads it.
 #pragma once
 
 #include <array>

@@ -61,15 +61,17 @@ Downloader::Result Downloader::DownloadAll(const Progress& progress) {
 }
 
 bool Downloader::startDownloadAll(Progress progress, Done done) {
+    // From a callback of the worker itself, which could never wait for its own end.
+    if (workerId_.load() == std::this_thread::get_id())
+        return false;
     const std::lock_guard lock(workerLock_);
-    if (worker_.get_id() == std::this_thread::get_id())
-        return false;  // from a callback of the worker itself, which cannot wait for itself
     if (busy_.exchange(true))
         return false;
     // The flag was clear, so an earlier worker has finished its download; collect it.
     if (worker_.joinable())
         worker_.join();
     worker_ = std::thread([this, progress = std::move(progress), done = std::move(done)] {
+        workerId_ = std::this_thread::get_id();
         Result result;
         {
             const BusyGuard guard(busy_);
@@ -77,6 +79,7 @@ bool Downloader::startDownloadAll(Progress progress, Done done) {
         }
         if (done)
             done(result);
+        workerId_ = std::thread::id{};
     });
     return true;
 }

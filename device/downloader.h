@@ -1,7 +1,6 @@
-// Downloader: DownloadAll, the write of the whole configuration into the mouse, and the worker
-// thread it runs on so the window stays responsive. It builds the DeviceMemoryImage, sends its
-// writes through the device link, refreshes the mouse, sets the session's pointer speed and
-// keeps what the next download and the device threads need.
+// Downloader: DownloadAll, the write of the whole configuration into the mouse, on the calling
+// thread or a worker so the window stays responsive; it refreshes the mouse, sets the session's
+// pointer speed and keeps what the next download and the device threads need.
 #pragma once
 
 #include <atomic>
@@ -61,8 +60,8 @@ class Downloader {
     Result DownloadAll(const Progress& progress = {});
 
     // Runs DownloadAll on a worker thread and calls `done` there at the end. False, and
-    // nothing started, while a download runs: a second apply is kept out. Must not be called
-    // from the callbacks.
+    // nothing started, while a download runs: a second apply is kept out. Refused from the
+    // worker's own callbacks (post to the window and start from there).
     bool startDownloadAll(Progress progress = {}, Done done = {});
     // Waits until the worker, if any, has ended.
     void waitForWorker();
@@ -99,6 +98,7 @@ class Downloader {
 
     std::mutex workerLock_;
     std::thread worker_;
+    std::atomic<std::thread::id> workerId_{};  // the worker's own id while it runs
 };
 
 }  // namespace karvo::device

@@ -1,7 +1,6 @@
-// KeyAssignments: what every button of every profile does, as the mouse sees it. It checks the
-// macro assignments, translates function codes into the mouse's 5-bit device function codes,
-// fetches the macro of each macro button and keeps the marks the device event thread and the
-// window read (host-notified, profile switch, DPI key).
+// KeyAssignments: what every button of every profile does as the mouse sees it: macro checks,
+// device function codes, the macro of each macro button, and the marks the device event thread
+// and the window read (host-notified, profile switch, DPI key).
 #pragma once
 
 #include <array>

@@ -338,6 +338,23 @@ TEST(DownloadWorker, KeepsASecondApplyOutWhileItRuns) {
     EXPECT_EQ(bench.desk.mouse->refreshCount(), 2);
 }
 
+TEST(DownloadWorker, RefusesAStartFromItsOwnCallbackInsteadOfWaitingForItself) {
+    DownloadConfig config;
+    Bench bench(config);
+    Downloader& d = bench.downloader();
+    std::atomic<bool> startedAgain{true};
+    std::atomic<bool> ranInline{false};
+    ASSERT_TRUE(d.startDownloadAll({}, [&](Downloader::Result) {
+        startedAgain = d.startDownloadAll();
+        // The flag is already clear, so a download on this thread itself still runs.
+        ranInline = d.DownloadAll() == Downloader::Result::Complete;
+    }));
+    d.waitForWorker();
+    EXPECT_FALSE(startedAgain);
+    EXPECT_TRUE(ranInline);
+    EXPECT_EQ(bench.desk.mouse->refreshCount(), 2);
+}
+
 TEST(DownloadWorker, WritesAConsistentSnapshotWhileTheWindowEditsTheModel) {
     DownloadConfig config;
     karvo::testing::fillRichConfig(config);
