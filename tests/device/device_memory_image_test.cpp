@@ -328,7 +328,8 @@ TEST(ImageSlots, GiveEachKeyCombinationItsOwnSlotEvenWithEqualTexts) {
         config.button(0, slot).combination = "A&split&65";
         config.settings.macroCopies[0][static_cast<std::size_t>(slot)] = pressMacro(1, 4, 2);
     }
-    const auto slots = config.image().descriptors().slots();
+    const auto image = config.image();
+    const auto slots = image.descriptors().slots();
     ASSERT_EQ(slots.size(), 2u);
     EXPECT_FALSE(slots[1].shared);
     EXPECT_EQ(slots[1].base, 1032);
