@@ -86,6 +86,9 @@ class MacroGroup {
     std::span<const MacroListLine> lines() const { return lines_; }
     // The selected line, or kNone.
     int selectedLine() const;
+    // The group the selected line belongs to (the current group when nothing is selected), or
+    // kNone; the group that new and imported macros go to.
+    int selectedGroup() const;
     // A group line toggles the group's expansion and leaves no macro current; a macro line makes
     // its group current (loading its file when it is another) and the macro current. A line
     // beyond the list gives TipText 6 and changes nothing.
@@ -131,8 +134,6 @@ class MacroGroup {
     void makeCurrent(int group);
     void rebuildList();
     void select(std::size_t group, int macro);
-    // The group the selected line belongs to, or kNone.
-    int selectedGroup() const;
     // Removes every trace of a group from memory (names, flags); the caller writes the list.
     void eraseGroup(std::size_t group);
 
