@@ -132,21 +132,6 @@ TEST_F(GroupImport, ReadsBackAnExportedGroupUnderAnotherName) {
     EXPECT_EQ(lib.readMacroForDevice(1, 2), original);
 }
 
-TEST(GroupExport, NeedsAGroupAndReportsTipTextSix) {
-    testing::TempFolder folder;
-    const MacVkAndText keys;
-    const MacroFile file(keys, 1);
-    RecordingNotifier notes;
-    MacroGroup lib(file, notes, folder / "macro", folder / "macroReset");
-    lib.load();
-    notes.notices.clear();
-    MacroExchange exchange(file, notes, lib, folder / "config");
-    EXPECT_FALSE(exchange.exportGroup(folder / "out.dat"));
-    EXPECT_FALSE(fs::exists(folder / "out.dat"));
-    ASSERT_EQ(notes.notices.size(), 1u);
-    EXPECT_EQ(notes.notices[0].tipText, 6);
-}
-
 using SingleMacro = MacroExchangeTest;
 
 TEST_F(SingleMacro, ExportsOneKeyWithoutAnInitSection) {
