@@ -36,13 +36,21 @@ void syncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 std::optional<std::string> readFile(const std::filesystem::path& file) {
+    // A folder opens like a file and throws on the first read; a pipe would block for ever.
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad())
+            return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
         return std::nullopt;
-    return bytes;
+    }
 }
 
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
