@@ -6,7 +6,7 @@
 
 #include "platform/file_ops.h"
 #include "platform/private_profile.h"
-#include "tests/macro/temp_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace karvo {
 namespace {
@@ -39,7 +39,7 @@ class GunPresetsTest : public ::testing::Test {
         *t.macro(2) = recoil("UMP", {2});
         EXPECT_TRUE(file.writeGroup(presetPath, t));
     }
-    testing::TempFolder folder;
+    testing::TempDir folder;
     fs::path presetPath = folder / "PUBG.dat";
     MacVkAndText keys;
     MacroFile file{keys, 1};
@@ -150,7 +150,7 @@ TEST(GunDialogModes, ModeTwoThenModeZeroGivesAnEditableRepeatOfAtLeastOne) {
 }
 
 TEST(GunPresetFile, IsTheLanguagesOwnWhenItHasOne) {
-    testing::TempFolder folder;
+    testing::TempDir folder;
     const fs::path language = folder / "1_INI_EN";
     const fs::path config = folder / "config";
     fs::create_directories(language);

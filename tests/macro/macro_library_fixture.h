@@ -14,7 +14,7 @@
 #include "macro/macro_group.h"
 #include "platform/notifier.h"
 #include "platform/private_profile.h"
-#include "tests/macro/temp_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace karvo::testing {
 
@@ -105,7 +105,7 @@ class MacroLibraryTest : public ::testing::Test {
         FAIL() << "no line for group " << g << " macro " << m;
     }
 
-    TempFolder root;
+    TempDir root;
     std::filesystem::path languageDir = root.path() / "skins" / "1_INI_EN";
     std::filesystem::path macroDir = languageDir / "macro";
     std::filesystem::path resetDir = languageDir / "macroReset";

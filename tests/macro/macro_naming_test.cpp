@@ -10,7 +10,7 @@
 
 #include "platform/private_profile.h"
 #include "platform/text_encoding.h"
-#include "tests/macro/temp_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace karvo::naming {
 namespace {
@@ -120,7 +120,7 @@ TEST(CleanGroupName, CutsToWhatTheGroupListReadsBack) {
 // Random names: a cleaned name is stable, contains nothing that leads out of the folder, and
 // reads back from the list file as itself.
 TEST(CleanGroupName, GivesNamesThatStayFileNamesAndReadBackUnchanged) {
-    testing::TempFolder folder;
+    testing::TempDir folder;
     const auto list = folder / "macroGrp.ini";
     std::mt19937 rng(5);
     const std::string alphabet = std::string("ab. '\"/\\:*?<>|\t\r\n\x01\x7f;=[]#") +

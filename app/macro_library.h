@@ -1,0 +1,62 @@
+// The program's macro libraries behind one lock: the macro groups of the current language,
+// the gun presets and the built-in macros. The window edits them through withGroups/withPresets;
+// the download worker and the device threads read them as MacroSources from their own threads.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <utility>
+
+#include "app/program_paths.h"
+#include "device/macro_sources.h"
+#include "macro/gun_presets.h"
+#include "macro/mac_vk_and_text.h"
+#include "macro/macro_file.h"
+#include "macro/macro_group.h"
+#include "macro/macro_table.h"
+#include "platform/notifier.h"
+
+namespace karvo {
+
+class MacroLibrary final : public device::MacroSources {
+  public:
+    // `keys` and `notifier` must outlive the library. Nothing is read until load().
+    MacroLibrary(const MacVkAndText& keys, Notifier& notifier);
+
+    // Reads the macro groups, the gun presets and the built-in macros of a language; a language
+    // change calls it again with the new paths.
+    void load(const ProgramPaths& paths, int language);
+
+    // Runs f(MacroGroup&) or f(GunPresets&) under the library's lock. f must not call back into
+    // the library.
+    template <class F>
+    decltype(auto) withGroups(F&& f) {
+        const std::lock_guard lock(mutex_);
+        return std::forward<F>(f)(*groups_);
+    }
+    template <class F>
+    decltype(auto) withPresets(F&& f) {
+        const std::lock_guard lock(mutex_);
+        return std::forward<F>(f)(*presets_);
+    }
+
+    int groupCount() const override;
+    int macroCount(int group) const override;
+    MacroRecord groupMacro(int group, int macro) const override;
+    int presetCount() const override;
+    MacroRecord preset(int index) const override;
+    std::vector<MacroRecord> constantMacros() const override;
+
+  private:
+    const MacVkAndText& keys_;
+    Notifier& notifier_;
+    mutable std::mutex mutex_;
+    // Rebuilt together on a language change: the groups and presets refer to the file codec.
+    std::unique_ptr<MacroFile> file_;
+    std::unique_ptr<MacroGroup> groups_;
+    std::unique_ptr<GunPresets> presets_;
+    MacroTable constants_;
+};
+
+}  // namespace karvo

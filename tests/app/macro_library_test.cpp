@@ -1,0 +1,75 @@
+// The macro libraries as the download and the device threads see them: the shipped library of
+// a language, blank answers out of range, and reloads while other threads read.
+#include "app/macro_library.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+namespace karvo {
+namespace {
+
+// The program folder of the build, where the generated macro data lies.
+const std::filesystem::path kProgramFolder =
+    std::filesystem::path(KARVO_DATA_OUT_DIR).parent_path();
+
+TEST(MacroLibrary, AnswersFromTheShippedLibraryOfTheLanguage) {
+    const MacVkAndText keys;
+    RecordingNotifier notifier;
+    MacroLibrary library(keys, notifier);
+    library.load(ProgramPaths::build(kProgramFolder, 1), 1);
+    EXPECT_TRUE(notifier.notices.empty());
+
+    ASSERT_GT(library.groupCount(), 0);
+    ASSERT_GT(library.macroCount(0), 0);
+    const MacroRecord first = library.groupMacro(0, 0);
+    EXPECT_FALSE(first.nameUtf8().empty());
+    EXPECT_GT(first.stepCount, 0);
+    EXPECT_EQ(library.groupMacro(0, 0),
+              library.withGroups([](MacroGroup& g) { return g.readMacroForDevice(0, 0); }));
+    EXPECT_GT(library.presetCount(), 0);
+    EXPECT_GT(library.preset(0).stepCount, 0);
+    EXPECT_FALSE(library.constantMacros().empty());
+}
+
+TEST(MacroLibrary, QuestionsOutOfRangeGetBlankAnswers) {
+    const MacVkAndText keys;
+    RecordingNotifier notifier;
+    MacroLibrary library(keys, notifier);
+    library.load(ProgramPaths::build(kProgramFolder, 1), 1);
+    const int groups = library.groupCount();
+    EXPECT_EQ(library.macroCount(-1), 0);
+    EXPECT_EQ(library.macroCount(groups), 0);
+    EXPECT_EQ(library.groupMacro(groups, 0), MacroRecord{});
+    EXPECT_EQ(library.groupMacro(0, library.macroCount(0)), MacroRecord{});
+    EXPECT_EQ(library.groupMacro(-1, -1), MacroRecord{});
+    EXPECT_EQ(library.preset(-1), MacroRecord{});
+    EXPECT_EQ(library.preset(library.presetCount()), MacroRecord{});
+}
+
+// The download worker reads the library while the window switches the language.
+TEST(MacroLibrary, ReloadsWhileOtherThreadsRead) {
+    const MacVkAndText keys;
+    RecordingNotifier notifier;
+    MacroLibrary library(keys, notifier);
+    library.load(ProgramPaths::build(kProgramFolder, 1), 1);
+    std::atomic<bool> stop{false};
+    std::thread reader([&] {
+        while (!stop) {
+            for (int g = 0; g < library.groupCount(); ++g) {
+                (void)library.groupMacro(g, library.macroCount(g) - 1);
+            }
+            (void)library.preset(0);
+        }
+    });
+    for (const int language : {4, 0, 1}) {
+        library.load(ProgramPaths::build(kProgramFolder, language), language);
+    }
+    stop = true;
+    reader.join();
+    EXPECT_GT(library.groupCount(), 0);
+}
+
+}  // namespace
+}  // namespace karvo
