@@ -5,7 +5,7 @@ LAYOUT = {
         6: "Botões", 7: "Desempenho", 8: "Macros", 9: "Iluminação",
         10: "Perfil 1", 11: "Perfil 2", 12: "Perfil 3", 13: "Perfil 4",
         14: "Importar", 15: "Exportar", 16: "Repor", 3: "Aplicar",
-        60: "Roda do rato", 31: "Padrão", 32: "Alternativa", 62: "Iluminação",
+        60: "Roda do rato", 31: "Padrão", 32: "Alternativo", 62: "Iluminação",
         46: "Efeito de luz", 61: "Níveis de DPI no ciclo",
         63: "Clique num botão do rato para alterar a sua função",
     },
