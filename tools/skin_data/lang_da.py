@@ -18,7 +18,7 @@ LAYOUT = {
     "mac": {
         0: "Makrobibliotek", 1: "Trin", 2: "Optagelse", 3: "Afspilning",
         4: "Start / stop optagelse", 5: "Indsæt et trin",
-        6: "Gentag mens knappen holdes", 7: "Gentag indtil næste tryk",
+        6: "Gentag mens knappen holdes nede", 7: "Gentag indtil næste tryk",
         8: "Gentag et antal gange", 9: "Gentagelser", 10: "Taster",
         13: "Våbenindstillinger", 15: "Afspil på computeren",
     },
