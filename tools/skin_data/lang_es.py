@@ -39,7 +39,7 @@ LAYOUT = {
               4: "Ritmo", 5: "Efecto activo", 10: "Guardar"},
     "gun": {12: "Perfiles de armas", 9: "Disparos por pulsación", 10: "Intervalo (ms)",
             11: "Compensación de retroceso (1-99)", 2: "Número de veces",
-            3: "Mientras se mantiene", 8: "Asignar a un botón", 5: "Cancelar", 4: "Aceptar"},
+            3: "Mantener pulsado", 8: "Asignar a un botón", 5: "Cancelar", 4: "Aceptar"},
 }
 
 FUNCTIONS = {
@@ -64,8 +64,12 @@ TIPS = {
     7: "Cree primero un grupo de macros.",
     8: "Este archivo de ajustes pertenece a otro producto.",
     9: "Detenga primero la grabación.",
+    6: "No es posible: se superaría un límite o ningún botón conservaría el clic izquierdo.",
     12: "Seleccione primero un grupo de macros.",
+    16: "Las luces están apagadas. Enciéndalas primero en la página de iluminación.",
+    21: "Se ha alcanzado el límite: no se pueden añadir más pasos ni macros.",
     23: "Ya existe un grupo de macros con este nombre.",
+    29: "Las macros no caben en la memoria del ratón. Acorte o elimine algunas macros.",
     30: "No se pueden crear más de doce grupos de macros.",
 }
 
@@ -78,15 +82,25 @@ DEVMAC = {
     23: "Insertar antes", 24: "Insertar después", 25: "Insertar movimiento",
     26: "Insertar cambio de DPI", 27: "Insertar iluminación", 28: "Insertar retardo",
     29: "Eliminar paso", 34: "Mostrar", 35: "Salir", 36: "Grupo", 37: "Macro",
+    38: "Pulsar botón izquierdo", 39: "Soltar botón izquierdo", 40: "Pulsar botón derecho",
+    41: "Soltar botón derecho", 42: "Pulsar botón central", 43: "Soltar botón central",
+    44: "Arriba a la izquierda", 45: "Abajo a la izquierda", 46: "Arriba a la derecha",
+    47: "Abajo a la derecha", 48: "Establecer DPI", 49: "Restablecer DPI",
 }
 
 LED = {
     0: "Espectro", 1: "Ciclo de colores", 2: "Fijo", 3: "Ola", 4: "Onda", 5: "Flujo",
     6: "Respiración", 7: "Marquesina", 8: "Destello", 9: "Aleatorio", 10: "Barrido",
     11: "Neón", 12: "Reactivo", 13: "Mantener actual", 14: "Apagado", 15: "Destello",
-    16: "Desvanecer", 17: "Resplandor",
+    16: "Desvanecer", 17: "Resplandor", 18: "Fijo", 19: "Respiración", 20: "Destello",
+    21: "Espectro", 22: "Ola", 23: "Desvanecer", 24: "Pulso", 25: "Estroboscópico",
+    26: "Resplandor", 27: "Barrido", 28: "Aleatorio",
+    29: "Brillo 1", 30: "Brillo 2", 31: "Brillo 3", 32: "Brillo 4",
+    33: "Brillo 5", 34: "Brillo 6", 35: "Brillo 7", 36: "Brillo 8",
+    37: "Muy lenta", 38: "Lenta", 39: "Media", 40: "Rápida", 41: "Muy rápida", 42: "Máxima",
 }
 
-OTHER = {1: "Desactivado", 13: "[Iluminación] ", 17: "[Retardo]", 20: "Macro"}
+OTHER = {1: "Desactivado", 11: "[Restablecer DPI]", 12: " ms", 13: "[Iluminación] ",
+         17: "[Retardo]", 20: "Macro"}
 
 SHORTCUT = {4: "Sin teclas modificadoras", 5: "Pulse una tecla"}

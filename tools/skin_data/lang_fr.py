@@ -53,7 +53,7 @@ FUNCTIONS = {
     26: "Piste suivante", 27: "Volume +", 28: "Volume -", 29: "Muet", 30: "Lecteur multimédia",
     31: "Courrier", 32: "Calculatrice", 33: "Combinaison de touches",
 }
-SPECIAL_FUNCTIONS = {30000: "Cycle lumineux", 30001: "Lumière on/off", 30002: "Taux de rapport"}
+SPECIAL_FUNCTIONS = {30000: "Cycle lumineux", 30001: "Lumière on/off", 30002: "Fréquence (Hz)"}
 
 TIPS = {
     1: "Branchez la souris puis relancez le programme. Souris introuvable :",
@@ -64,8 +64,12 @@ TIPS = {
     7: "Créez d'abord un groupe de macros.",
     8: "Ce fichier de réglages appartient à un autre produit.",
     9: "Arrêtez d'abord l'enregistrement.",
+    6: "Impossible : une limite serait dépassée ou plus aucun bouton n'aurait le clic gauche.",
     12: "Sélectionnez d'abord un groupe de macros.",
+    16: "L'éclairage est éteint. Allumez-le d'abord sur la page Éclairage.",
+    21: "Limite atteinte : impossible d'ajouter d'autres étapes ou macros.",
     23: "Un groupe de macros porte déjà ce nom.",
+    29: "Les macros ne tiennent pas dans la mémoire de la souris. Raccourcissez ou supprimez-en.",
     30: "Vous ne pouvez pas créer plus de douze groupes de macros.",
 }
 
@@ -79,15 +83,26 @@ DEVMAC = {
     25: "Insérer un déplacement", 26: "Insérer un changement DPI", 27: "Insérer un éclairage",
     28: "Insérer un délai", 29: "Supprimer l'étape", 34: "Afficher", 35: "Quitter",
     36: "Groupe", 37: "Macro",
+    38: "Bouton gauche enfoncé", 39: "Bouton gauche relâché", 40: "Bouton droit enfoncé",
+    41: "Bouton droit relâché", 42: "Bouton du milieu enfoncé", 43: "Bouton du milieu relâché",
+    44: "Vers le haut à gauche", 45: "Vers le bas à gauche", 46: "Vers le haut à droite",
+    47: "Vers le bas à droite", 48: "Définir les DPI", 49: "Réinitialiser les DPI",
 }
 
 LED = {
     0: "Spectre", 1: "Cycle de couleurs", 2: "Fixe", 3: "Vague", 4: "Ondulation", 5: "Flux",
     6: "Respiration", 7: "Défilement", 8: "Clignotement", 9: "Aléatoire", 10: "Balayage",
     11: "Néon", 12: "Réactif", 13: "Conserver l'actuel", 14: "Éteint", 15: "Clignotement",
-    16: "Fondu", 17: "Lueur",
+    16: "Fondu", 17: "Lueur", 18: "Fixe", 19: "Respiration", 20: "Clignotement", 21: "Spectre",
+    22: "Vague", 23: "Fondu", 24: "Pulsation", 25: "Stroboscope", 26: "Lueur", 27: "Balayage",
+    28: "Aléatoire",
+    29: "Luminosité 1", 30: "Luminosité 2", 31: "Luminosité 3", 32: "Luminosité 4",
+    33: "Luminosité 5", 34: "Luminosité 6", 35: "Luminosité 7", 36: "Luminosité 8",
+    37: "Très lente", 38: "Lente", 39: "Moyenne", 40: "Rapide", 41: "Très rapide",
+    42: "Maximale",
 }
 
-OTHER = {1: "Désactivé", 13: "[Éclairage] ", 17: "[Délai]", 20: "Macro"}
+OTHER = {1: "Désactivé", 11: "[Réinitialiser les DPI]", 12: " ms", 13: "[Éclairage] ",
+         17: "[Délai]", 20: "Macro"}
 
 SHORTCUT = {4: "Aucune touche de modification", 5: "Appuyez sur une touche"}

@@ -9,6 +9,7 @@ overrides (lang_*.py). Run it after changing any of these and commit its output:
 """
 
 import importlib
+import math
 import pathlib
 import re
 import sys
@@ -93,6 +94,18 @@ def check(text):
     return text
 
 
+# The program reads the special function names (30000 and up) with a 15-character buffer, so
+# a longer name would lose its end.
+SPECIAL_NAME_LIMIT = 14
+
+
+def check_special(text):
+    if len(text.encode("utf-16-le")) // 2 > SPECIAL_NAME_LIMIT:
+        raise SystemExit(f"a special function name is longer than {SPECIAL_NAME_LIMIT} "
+                         f"characters: {text!r}")
+    return check(text)
+
+
 def window_file(entries, captions, extra=""):
     lines = ["[BUTTONPOS]"]
     for index in sorted(entries):
@@ -127,7 +140,7 @@ def fun_string(texts):
         if name is not None:
             lines.append(f"{code}={check(name)}")
     for code, name in sorted(texts["SPECIAL_FUNCTIONS"].items()):
-        lines.append(f"{code}={check(name)}")
+        lines.append(f"{code}={check_special(name)}")
     return "\n".join(lines) + "\n"
 
 
@@ -182,8 +195,9 @@ def main():
         texts, share = load_texts(module)
         texts["OTHER"][21] = NATIVE_NAMES[index]
         write_language(folder, texts)
+        # Rounded down, so a folder with one English text left never reads as 100 %.
         state = "complete" if share >= 0.999 else ("English" if share == 0 else
-                                                     f"{round(share * 100)} %, rest English")
+                                                     f"{math.floor(share * 100)} %, rest English")
         report.append(f"| {index} | {folder} | {texts['OTHER'][21]} | {state} |")
     report += ["", "Index 25 has no folder: the program then reads these files from `skins/` itself,",
                "where no language files are shipped."]

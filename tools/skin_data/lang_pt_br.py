@@ -1,0 +1,108 @@
+"""Brazilian Portuguese (language 18)."""
+
+LAYOUT = {
+    "main": {
+        6: "Botões", 7: "Desempenho", 8: "Macros", 9: "Iluminação",
+        10: "Perfil 1", 11: "Perfil 2", 12: "Perfil 3", 13: "Perfil 4",
+        14: "Importar", 15: "Exportar", 16: "Redefinir", 3: "Aplicar",
+        60: "Roda de rolagem", 31: "Padrão", 32: "Alternativo", 62: "Iluminação",
+        46: "Efeito de luz", 61: "Níveis de DPI no ciclo",
+        63: "Clique em um botão do mouse para alterar sua função",
+    },
+    "advance": {
+        100: "Níveis de sensibilidade",
+        60: "Nível 1", 61: "Nível 2", 62: "Nível 3", 63: "Nível 4", 64: "Nível 5", 65: "Nível 6",
+        102: "Velocidade do ponteiro", 103: "Velocidade de rolagem",
+        104: "Intervalo de disparo", 105: "Taxa de polling", 106: "Cor personalizada",
+    },
+    "mac": {
+        0: "Biblioteca de macros", 1: "Etapas", 2: "Gravação", 3: "Reprodução",
+        4: "Iniciar / parar gravação", 5: "Inserir uma etapa",
+        6: "Repetir enquanto pressionado", 7: "Repetir até pressionar de novo",
+        8: "Repetir um número de vezes", 9: "Repetições", 10: "Teclas",
+        13: "Armas predefinidas", 15: "Reproduzir neste PC",
+    },
+    "color": {
+        80: "Modo", 17: "Efeitos", 19: "Luzes apagadas", 81: "Efeito", 35: "Escolher um efeito",
+        82: "Cores", 83: "Brilho", 84: "Velocidade", 85: "Direção",
+        47: "Esquerda", 48: "Direita", 49: "Para fora", 50: "Para dentro",
+        45: "Espelhar o efeito", 86: "Iluminação reativa",
+        51: "Botão 1", 52: "Botão 2", 53: "Botão 3", 54: "Botão 4",
+        55: "Botão 5", 56: "Botão 6", 57: "Botão 7", 58: "Botão 8",
+    },
+    "mac_color": {7: "OK", 8: "Cancelar", 9: "Cores das teclas",
+                  10: "Clique em uma cor para mudá-la"},
+    "keyset": {0: "Pressione a nova tecla", 1: "OK", 2: "Cancelar"},
+    "shortcut": {10: "Combinação de teclas", 11: "Teclas modificadoras", 12: "Tecla",
+                 13: "Pressione uma tecla do teclado", 4: "Limpar", 3: "Cancelar",
+                 2: "Confirmar"},
+    "sound": {0: "Iluminação reativa ao som", 1: "Efeito", 2: "Pulso", 3: "Fluxo de cores",
+              4: "Batida", 5: "Efeito ativo", 10: "Salvar"},
+    "gun": {12: "Armas predefinidas", 9: "Disparos por clique", 10: "Intervalo (ms)",
+            11: "Compensação de recuo (1-99)", 2: "Repetições", 3: "Ao segurar",
+            8: "Atribuir a um botão", 5: "Cancelar", 4: "OK"},
+}
+
+FUNCTIONS = {
+    0: "Desativar", 1: "Clique esquerdo", 2: "Clique direito", 3: "Clique do meio",
+    4: "Voltar", 5: "Avançar", 6: "Disparo rápido", 7: "Mais funções", 8: "Multimídia",
+    9: "Macro", 10: "Combinação de teclas", 11: "Perfis", 12: "Ciclo de DPI", 13: "Aumentar DPI",
+    14: "Diminuir DPI", 15: "DPI de precisão", 16: "Clique duplo", 17: "Clique triplo",
+    18: "Gerenciado pelo PC", 19: "Alternar perfis", 20: "Próximo perfil", 21: "Perfil anterior",
+    22: "Primeiro perfil", 23: "Reproduzir / pausar", 24: "Parar", 25: "Faixa anterior",
+    26: "Próxima faixa", 27: "Aumentar volume", 28: "Diminuir volume", 29: "Mudo",
+    30: "Player de mídia", 31: "E-mail", 32: "Calculadora", 33: "Combinação de teclas",
+}
+SPECIAL_FUNCTIONS = {30000: "Ciclo de luzes", 30001: "Luzes on/off", 30002: "Polling (Hz)"}
+
+TIPS = {
+    1: "Conecte o mouse e inicie o programa novamente. Mouse não encontrado:",
+    2: "O mouse está sendo redefinido para as configurações de fábrica. Aguarde.",
+    3: "As configurações de fábrica foram restauradas.",
+    4: "Está faltando um arquivo de configurações ou de tema. Reinstale o programa.",
+    5: "Não foi possível copiar ou carregar um arquivo.",
+    6: "Não é possível: um limite seria excedido ou nenhum botão ficaria com o clique esquerdo.",
+    7: "Crie um grupo de macros primeiro.",
+    8: "Este arquivo de configurações pertence a outro produto.",
+    9: "Pare a gravação primeiro.",
+    12: "Selecione um grupo de macros primeiro.",
+    16: "As luzes estão apagadas. Acenda-as primeiro na página de iluminação.",
+    21: "O limite foi atingido: não é possível adicionar mais etapas ou macros.",
+    23: "Já existe um grupo de macros com este nome.",
+    29: "As macros não cabem na memória do mouse. Encurte ou remova algumas macros.",
+    30: "Não é possível criar mais de doze grupos de macros.",
+}
+
+DEVMAC = {
+    0: "Novo grupo", 1: "Nova macro", 2: "Excluir grupo", 3: "Redefinir todos os grupos",
+    4: "Renomear grupo", 5: "Importar grupo", 6: "Exportar grupo", 7: "Propriedades do grupo",
+    8: "Importar macro", 9: "Renomear macro", 10: "Excluir macro", 11: "Exportar macro",
+    12: "Importar macro", 13: "Alterar", 14: "Excluir",
+    20: "Botão esquerdo", 21: "Botão do meio", 22: "Botão direito",
+    23: "Inserir antes", 24: "Inserir depois", 25: "Inserir movimento do cursor",
+    26: "Inserir mudança de DPI", 27: "Inserir iluminação", 28: "Inserir atraso",
+    29: "Excluir etapa", 34: "Mostrar", 35: "Sair", 36: "Grupo", 37: "Macro",
+    38: "Pressionar botão esquerdo", 39: "Soltar botão esquerdo",
+    40: "Pressionar botão direito", 41: "Soltar botão direito",
+    42: "Pressionar botão do meio", 43: "Soltar botão do meio",
+    44: "Para cima e à esquerda", 45: "Para baixo e à esquerda", 46: "Para cima e à direita",
+    47: "Para baixo e à direita", 48: "Definir DPI", 49: "Redefinir DPI",
+}
+
+LED = {
+    0: "Espectro", 1: "Ciclo de cores", 2: "Estático", 3: "Onda", 4: "Ondulação", 5: "Fluxo",
+    6: "Respiração", 7: "Letreiro", 8: "Piscar", 9: "Aleatório", 10: "Varredura", 11: "Neon",
+    12: "Reativo", 13: "Manter o atual", 14: "Desligado", 15: "Piscar", 16: "Esmaecer",
+    17: "Brilho suave", 18: "Estático", 19: "Respiração", 20: "Piscar", 21: "Espectro",
+    22: "Onda", 23: "Esmaecer", 24: "Pulso", 25: "Estroboscópio", 26: "Brilho suave",
+    27: "Varredura", 28: "Aleatório",
+    29: "Brilho 1", 30: "Brilho 2", 31: "Brilho 3", 32: "Brilho 4",
+    33: "Brilho 5", 34: "Brilho 6", 35: "Brilho 7", 36: "Brilho 8",
+    37: "Muito lenta", 38: "Lenta", 39: "Média", 40: "Rápida", 41: "Muito rápida",
+    42: "Máxima",
+}
+
+OTHER = {1: "Desativado", 11: "[Redefinir DPI]", 12: " ms", 13: "[Iluminação] ",
+         17: "[Atraso]", 20: "Macro"}
+
+SHORTCUT = {4: "Nenhuma tecla modificadora", 5: "Pressione uma tecla"}
