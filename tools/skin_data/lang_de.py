@@ -43,7 +43,7 @@ LAYOUT = {
 }
 
 FUNCTIONS = {
-    0: "Deaktiviert", 1: "Linksklick", 2: "Rechtsklick", 3: "Mittelklick", 4: "Zurück",
+    0: "Inaktiv", 1: "Linksklick", 2: "Rechtsklick", 3: "Mittelklick", 4: "Zurück",
     5: "Vorwärts", 6: "Dauerfeuer", 7: "Weitere Funktionen", 8: "Multimedia", 9: "Makro",
     10: "Tastenkombination", 11: "Profile", 12: "DPI-Wechsel", 13: "DPI hoch", 14: "DPI runter",
     15: "DPI-Shift", 16: "Doppelklick", 17: "Dreifachklick", 18: "Vom PC ausgeführt",

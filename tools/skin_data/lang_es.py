@@ -43,7 +43,7 @@ LAYOUT = {
 }
 
 FUNCTIONS = {
-    0: "Desactivado", 1: "Clic izquierdo", 2: "Clic derecho", 3: "Clic central", 4: "Atrás",
+    0: "Inactivo", 1: "Clic izquierdo", 2: "Clic derecho", 3: "Clic central", 4: "Atrás",
     5: "Adelante", 6: "Disparo rápido", 7: "Más funciones", 8: "Multimedia", 9: "Macro",
     10: "Combinación de teclas", 11: "Perfiles", 12: "Ciclo DPI", 13: "Subir DPI",
     14: "Bajar DPI", 15: "DPI de precisión", 16: "Doble clic", 17: "Triple clic",

@@ -44,7 +44,7 @@ LAYOUT = {
 }
 
 FUNCTIONS = {
-    0: "Uitschakelen", 1: "Linksklik", 2: "Rechtsklik", 3: "Middelklik", 4: "Terug",
+    0: "Inactief", 1: "Linksklik", 2: "Rechtsklik", 3: "Middelklik", 4: "Terug",
     5: "Vooruit", 6: "Snelvuur", 7: "Meer functies", 8: "Multimedia", 9: "Macro",
     10: "Toetscombinatie", 11: "Profielen", 12: "DPI-cyclus", 13: "DPI omhoog",
     14: "DPI omlaag", 15: "DPI-shift", 16: "Dubbelklik", 17: "Driedubbele klik",

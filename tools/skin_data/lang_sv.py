@@ -44,7 +44,7 @@ LAYOUT = {
 }
 
 FUNCTIONS = {
-    0: "Inaktivera", 1: "Vänsterklick", 2: "Högerklick", 3: "Mittenklick", 4: "Bakåt",
+    0: "Inaktiv", 1: "Vänsterklick", 2: "Högerklick", 3: "Mittenklick", 4: "Bakåt",
     5: "Framåt", 6: "Snabbeld", 7: "Fler funktioner", 8: "Multimedia", 9: "Makro",
     10: "Tangentkombination", 11: "Profiler", 12: "DPI-cykel", 13: "DPI upp", 14: "DPI ned",
     15: "DPI-skift", 16: "Dubbelklick", 17: "Trippelklick", 18: "Hanteras av datorn",

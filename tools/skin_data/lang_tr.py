@@ -43,7 +43,7 @@ LAYOUT = {
 }
 
 FUNCTIONS = {
-    0: "Devre dışı", 1: "Sol tık", 2: "Sağ tık", 3: "Orta tık", 4: "Geri", 5: "İleri",
+    0: "Kapalı", 1: "Sol tık", 2: "Sağ tık", 3: "Orta tık", 4: "Geri", 5: "İleri",
     6: "Seri atış", 7: "Diğer işlevler", 8: "Multimedya", 9: "Makro",
     10: "Tuş kombinasyonu", 11: "Profiller", 12: "DPI döngüsü", 13: "DPI artır",
     14: "DPI azalt", 15: "Geçici DPI değişimi", 16: "Çift tık", 17: "Üçlü tık",

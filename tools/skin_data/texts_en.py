@@ -73,7 +73,7 @@ TIPS = {
     8: "This settings file belongs to another product.",
     9: "Stop the recording first.",
     12: "Select a macro group first.",
-    16: "The lights are switched off. Switch them on on the lighting page first.",
+    16: "The lights are switched off. Turn them on in the lighting page first.",
     21: "The limit has been reached: no more steps or macros can be added.",
     23: "A macro group with this name already exists.",
     29: "The macros do not fit into the memory of the mouse. Shorten or remove some macros.",
