@@ -62,8 +62,10 @@ void DeviceEventThread::run(std::stop_token stop) {
         }
         // A short report carries no event; one read after the mouse left is not acted on.
         if (read.status == hid::InputRead::Status::Report &&
-            read.length >= DeviceLink::kMinInputReportLength && !state_.suspended())
+            read.length >= DeviceLink::kMinInputReportLength && !state_.suspended()) {
             handle(std::span(report).first(read.length));
+            state_.countReport();
+        }
     }
 }
 
@@ -208,7 +210,7 @@ void DeviceEventThread::followProfileSwitch(bool sendKeyFunctions) {
             context_.link.sendKeyFunction(key, 0);
     }
     state_.endToggledMacro();
-    state_.clearPress();
+    state_.dropPress();
 }
 
 void DeviceEventThread::macroLight(const KeyView& view) {

@@ -38,6 +38,8 @@ class DeviceEventThread {
     void start();
     // Asks the thread to end and waits for it (at most a read time-out).
     void stop();
+    // Asks the thread to end without waiting for it.
+    void requestStop() { thread_.request_stop(); }
     bool running() const { return thread_.joinable(); }
 
   private:

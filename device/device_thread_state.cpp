@@ -19,7 +19,12 @@ std::optional<std::uint8_t> DeviceThreadState::pendingPress() const {
     return pressedKey_.load();
 }
 
-void DeviceThreadState::clearPress() {
+void DeviceThreadState::finishPress() {
+    pressPending_ = false;
+    ++pressesHandled_;
+}
+
+void DeviceThreadState::dropPress() {
     pressPending_ = false;
 }
 

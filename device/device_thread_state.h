@@ -26,8 +26,9 @@ class DeviceThreadState {
     bool offerPress(std::uint8_t keyEvent);
     // The pending press, if any.
     std::optional<std::uint8_t> pendingPress() const;
-    // The playback thread is done with the press (or a profile switch drops it).
-    void clearPress();
+    // The playback thread is done with the press (counted), or a profile switch drops it.
+    void finishPress();
+    void dropPress();
 
     // --- a DPI level for the playback thread ------------------------------------------------
 
@@ -62,6 +63,14 @@ class DeviceThreadState {
     PlaybackBuffer& buffer() { return buffer_; }
     const PlaybackBuffer& buffer() const { return buffer_; }
 
+    // --- progress, for diagnostics and for tests that wait for the threads ------------------
+
+    // Input reports the event thread has acted on (or deliberately ignored), and presses the
+    // playback thread has finished with.
+    std::uint64_t reportsHandled() const { return reportsHandled_; }
+    void countReport() { ++reportsHandled_; }
+    std::uint64_t pressesHandled() const { return pressesHandled_; }
+
     // --- life of the threads ----------------------------------------------------------------
 
     // Set when the mouse was removed: both threads stop touching the device (a playing macro
@@ -87,6 +96,8 @@ class DeviceThreadState {
     std::atomic<bool> toggledRunning_{false};
     std::atomic<int> toggledSlot_{0};
     std::atomic<bool> suspended_{false};
+    std::atomic<std::uint64_t> reportsHandled_{0};
+    std::atomic<std::uint64_t> pressesHandled_{0};
     PlaybackBuffer buffer_;
 
     // Only for the waits: a hand-over locks it before it notifies, so a waiter that has just

@@ -23,7 +23,13 @@ void DeviceThreads::resume() {
     state_.setSuspended(false);
 }
 
+void DeviceThreads::requestStop() {
+    events_.requestStop();
+    playback_.requestStop();
+}
+
 void DeviceThreads::stop() {
+    requestStop();
     events_.stop();
     playback_.stop();
 }

@@ -29,7 +29,10 @@ class DeviceThreads {
     // playing macro ends before its next step. resume() undoes it (a mouse was found again).
     void suspend();
     void resume();
-    // Ends both threads and waits for them (shutdown, tests). Idempotent.
+    // Asks both threads to end and returns at once; stop() then waits for them.
+    void requestStop();
+    // Ends both threads and waits for them (shutdown, tests): at most a read time-out of the
+    // event thread, or a wait slice of a playing macro plus its release-all. Idempotent.
     void stop();
 
     DeviceThreadState& state() { return state_; }

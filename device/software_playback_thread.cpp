@@ -35,16 +35,16 @@ void SoftwarePlaybackThread::run(std::stop_token stop) {
             followDpiLevel(*level);
         if (const auto keyEvent = state_.pendingPress()) {
             handlePress(*keyEvent, stop);
-            state_.clearPress();
+            state_.finishPress();
         }
     }
 }
 
 void SoftwarePlaybackThread::followDpiLevel(int level) {
     context_.settings.edit([level](Settings& s) { s.shared.dpiLevel = level; });
-    state_.setDpiLevel(level);
     context_.repaint.requestRepaint();
     context_.store.saveDpiLevel(level);
+    state_.setDpiLevel(level);
 }
 
 bool SoftwarePlaybackThread::slotHasKey(int slot, std::uint8_t keyEvent) const {

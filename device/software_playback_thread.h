@@ -41,6 +41,8 @@ class SoftwarePlaybackThread {
     // (within MacroPlayer::kWaitSlice of a long delay) and is followed by release-all unless
     // the mouse has left.
     void stop();
+    // Asks the thread to end without waiting for it.
+    void requestStop() { thread_.request_stop(); }
     bool running() const { return thread_.joinable(); }
 
   private:
