@@ -52,8 +52,8 @@ bool SoftwarePlaybackThread::slotHasKey(int slot, std::uint8_t keyEvent) const {
     return key && *key + 0xF0 == keyEvent;
 }
 
-SoftwarePlaybackThread::PressView SoftwarePlaybackThread::viewFor(std::uint8_t keyEvent) const {
-    const int toggled = state_.toggledSlot();
+SoftwarePlaybackThread::PressView SoftwarePlaybackThread::viewFor(std::uint8_t keyEvent,
+                                                                  int toggled) const {
     return context_.settings.read([&](const Settings& s) {
         PressView view;
         view.profile = std::clamp(s.currentProfile, 0, kProfiles - 1);
@@ -74,7 +74,10 @@ SoftwarePlaybackThread::PressView SoftwarePlaybackThread::viewFor(std::uint8_t k
 }
 
 void SoftwarePlaybackThread::handlePress(std::uint8_t keyEvent, std::stop_token stop) {
-    const PressView view = viewFor(keyEvent);
+    // Read once: the event thread may move the toggled macro meanwhile.
+    const int toggled = state_.toggledSlot();
+    const bool toggledRunning = state_.toggledMacroRunning();
+    const PressView view = viewFor(keyEvent, toggled);
     const int keyNum = std::clamp(context_.description.keyNum, 0, kButtonSlots);
     for (int s = 0; s < keyNum; ++s) {
         if (!slotHasKey(s, keyEvent))
@@ -93,9 +96,7 @@ void SoftwarePlaybackThread::handlePress(std::uint8_t keyEvent, std::stop_token 
         const bool combinationKey = c >= kFunctionCombination && c < kFirstPlayedMacro;
         if (!macroKey && !combinationKey) {
             // The left button plays the macro a toggled key lent it.
-            const int toggled = state_.toggledSlot();
-            if (keyEvent != 0xF1 || !state_.toggledMacroRunning() || toggled < 0 ||
-                toggled >= kButtonSlots)
+            if (keyEvent != 0xF1 || !toggledRunning || toggled < 0 || toggled >= kButtonSlots)
                 continue;
             source = toggled;
         }

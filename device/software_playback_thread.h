@@ -64,7 +64,7 @@ class SoftwarePlaybackThread {
     void run(std::stop_token stop);
     void followDpiLevel(int level);
     void handlePress(std::uint8_t keyEvent, std::stop_token stop);
-    PressView viewFor(std::uint8_t keyEvent) const;
+    PressView viewFor(std::uint8_t keyEvent, int toggledSlot) const;
     Fetch fetch(const PressView& view, int slot, Playable& out) const;
     void play(const Playable& playable, std::stop_token stop);
     bool slotHasKey(int slot, std::uint8_t keyEvent) const;
