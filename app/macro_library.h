@@ -47,6 +47,9 @@ class MacroLibrary final : public device::MacroSources {
     int presetCount() const override;
     MacroRecord preset(int index) const override;
     std::vector<MacroRecord> constantMacros() const override;
+    // Also updates the window's table when the macro belongs to the group it shows, so the
+    // window's next save keeps what the device thread wrote.
+    bool writeGroupMacro(int group, int macro, const MacroRecord& record) override;
 
   private:
     const MacVkAndText& keys_;

@@ -34,6 +34,13 @@ class MacroSources {
     // The built-in macros ("constMacro.dat") the device event thread plays. The download does
     // not use them; they travel with the other sources so the device threads need one object.
     virtual std::vector<MacroRecord> constantMacros() const = 0;
+
+    // Stores `record` as macro `macro` of group `group` in the group's file (one row written,
+    // the others left as they are) and in the library's memory, so the next groupMacro() and
+    // the next download see it. The device event thread keeps the mouse's recoil adjustment
+    // this way. False, and nothing written, when the group or the macro does not exist or the
+    // file cannot be written.
+    virtual bool writeGroupMacro(int group, int macro, const MacroRecord& record) = 0;
 };
 
 }  // namespace karvo::device

@@ -19,6 +19,11 @@ class Clock {
 
     // Returns no earlier than `pause` after the call. Safe to call from several threads.
     virtual void sleepFor(duration pause) = 0;
+
+    // Returns no earlier than `deadline` (at once when it has passed). Waiting on the due time
+    // itself, rather than on the pause left, keeps a sequence of waits from adding up the
+    // lateness of each one. Safe to call from several threads.
+    virtual void sleepUntil(time_point deadline) = 0;
 };
 
 }  // namespace karvo

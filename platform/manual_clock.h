@@ -17,6 +17,14 @@ class ManualClock final : public Clock {
     // Advances the time by `pause` and returns at once.
     void sleepFor(duration pause) override { nanos_ += pause.count(); }
 
+    // Moves the time on to `deadline` unless it is there already, and returns at once.
+    void sleepUntil(time_point deadline) override {
+        const std::int64_t target = deadline.time_since_epoch().count();
+        std::int64_t seen = nanos_.load();
+        while (seen < target && !nanos_.compare_exchange_weak(seen, target)) {
+        }
+    }
+
     // Total of every pause taken so far (the clock starts at zero).
     duration elapsed() const { return duration(nanos_.load()); }
 

@@ -18,8 +18,11 @@ Clock::time_point SystemClock::now() const {
 }
 
 void SystemClock::sleepFor(duration pause) {
-    const auto deadline = std::chrono::steady_clock::now() + pause;
-    if (pause > kSpinMargin) {
+    sleepUntil(now() + pause);
+}
+
+void SystemClock::sleepUntil(time_point deadline) {
+    if (deadline - now() > kSpinMargin) {
         std::this_thread::sleep_until(deadline - kSpinMargin);
     }
     // A plain spin: yielding here hands the processor to any other runnable task, and on a

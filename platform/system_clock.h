@@ -14,6 +14,8 @@ class SystemClock final : public Clock {
     // Sleeps for most of the pause and spins for the last ~0.1 ms, so a pause ends a few
     // microseconds after its deadline instead of a timer slack or more later.
     void sleepFor(duration pause) override;
+    // The same wake-early-and-spin end, aimed at an absolute deadline.
+    void sleepUntil(time_point deadline) override;
 };
 
 }  // namespace karvo

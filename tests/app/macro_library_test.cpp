@@ -7,6 +7,8 @@
 #include <atomic>
 #include <thread>
 
+#include "tests/support/temp_dir.h"
+
 namespace karvo {
 namespace {
 
@@ -46,6 +48,31 @@ TEST(MacroLibrary, QuestionsOutOfRangeGetBlankAnswers) {
     EXPECT_EQ(library.groupMacro(-1, -1), MacroRecord{});
     EXPECT_EQ(library.preset(-1), MacroRecord{});
     EXPECT_EQ(library.preset(library.presetCount()), MacroRecord{});
+}
+
+TEST(MacroLibrary, WritesAMacroBackIntoItsGroupFileAndTheShownTable) {
+    karvo::testing::TempDir dir;
+    std::filesystem::copy(kProgramFolder / "skins", dir / "skins",
+                          std::filesystem::copy_options::recursive);
+    const MacVkAndText keys;
+    RecordingNotifier notifier;
+    MacroLibrary library(keys, notifier);
+    const auto paths = ProgramPaths::build(dir.path(), 1);
+    library.load(paths, 1);
+
+    MacroRecord adjusted = library.groupMacro(0, 1);
+    adjusted.extraA = 1;
+    adjusted.extraB = 17;
+    ASSERT_TRUE(library.writeGroupMacro(0, 1, adjusted));
+    EXPECT_EQ(library.groupMacro(0, 1).extraB, 17);
+    EXPECT_EQ(library.withGroups([](MacroGroup& g) { return g.table().macro(1)->extraB; }), 17);
+    EXPECT_FALSE(library.writeGroupMacro(0, library.macroCount(0), adjusted));
+    EXPECT_FALSE(library.writeGroupMacro(library.groupCount(), 0, adjusted));
+
+    MacroLibrary reread(keys, notifier);
+    reread.load(paths, 1);
+    EXPECT_EQ(reread.groupMacro(0, 1).extraB, 17);
+    EXPECT_EQ(reread.groupMacro(0, 0), library.groupMacro(0, 0)) << "other rows stay";
 }
 
 // The download worker reads the library while the window switches the language.
