@@ -41,9 +41,8 @@ struct MainWindowFixture {
     testing::ScriptedRunner runner;
     WarningDlg warning{runner, queue, {}};
     testing::MouseOnDesk desk;
-    CKarvo_GMouseDlg dlg{{shipped.skin, settings, window, queue, warning, &desk.link},
-                         shipped.pictures,
-                         8};
+    CKarvo_GMouseDlg dlg{
+        {shipped.skin, settings, window, queue, warning, &desk.link}, shipped.pictures, 8};
 };
 
 TEST(CKarvo_GMouseDlg, APageTabSwitchesThePageOnPress) {
@@ -171,7 +170,8 @@ TEST(CKarvo_GMouseDlg, APaintStartsFromThePagePictureAndEndsWithTheStretch) {
     EXPECT_EQ(c.ops.back().kind, RecordingCanvas::Op::Kind::Finish);
     EXPECT_EQ(c.ops.back().scale, 2);
     // At scale 2 the header copies are at picture size, half the layout's.
-    EXPECT_TRUE(c.copied("mac_down.jpg", toPicture(f.shipped.skin.main().rect(mw::kTabFirst + 2), 2)));
+    EXPECT_TRUE(
+        c.copied("mac_down.jpg", toPicture(f.shipped.skin.main().rect(mw::kTabFirst + 2), 2)));
 }
 
 TEST(CKarvo_GMouseDlg, TheDownloadsProgressShowsUnderTheApplyEntryUntilItEnds) {

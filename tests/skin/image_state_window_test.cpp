@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/skin/layout_index.h"
 #include "skin_fixture.h"
+#include "ui/skin/layout_index.h"
 
 namespace karvo {
 namespace {

@@ -104,7 +104,8 @@ TEST(HeaderPainter, AHoveredSelectedTabIsCopiedOnlyOnce) {
     v.hotMain = mw::kApply;
     c.ops.clear();
     HeaderPainter::paint(c, v);
-    EXPECT_EQ(c.copiesFrom("main_over.jpg"), std::vector<SkinRect>{s.at(s.skin.main(), mw::kApply)});
+    EXPECT_EQ(c.copiesFrom("main_over.jpg"),
+              std::vector<SkinRect>{s.at(s.skin.main(), mw::kApply)});
 }
 
 // The fill copied from the down picture for a slider entry: a rectangle starting at the
@@ -205,13 +206,22 @@ std::set<int> coveredIn(const ShippedSkin& s, const RecordingCanvas& c) {
 }
 
 TEST(LightingPagePainter, EachEffectTypeCoversTheOptionsItDoesNotOffer) {
-    const std::vector<std::pair<int, std::set<int>>> table = {
-        {0, {72, 75, 74, 50, 71}},     {1, {74, 72, 50, 71}},     {2, {75, 74, 73, 50, 71}},
-        {3, {71}},                     {4, {50, 71}},             {5, {50, 71}},
-        {6, {72, 74, 71, 75}},         {7, {72, 50, 49, 71, 75}}, {8, {72, 74, 71, 75}},
-        {9, {73, 72, 74, 71, 75}},     {10, {45, 72, 50, 49, 71, 75}},
-        {11, {72, 74, 71, 75}},        {12, {75, 74, 73, 72, 50}},
-        {13, {75, 74, 73, 72, 50, 71}}, {14, {}},                  {200, {}}};
+    const std::vector<std::pair<int, std::set<int>>> table = {{0, {72, 75, 74, 50, 71}},
+                                                              {1, {74, 72, 50, 71}},
+                                                              {2, {75, 74, 73, 50, 71}},
+                                                              {3, {71}},
+                                                              {4, {50, 71}},
+                                                              {5, {50, 71}},
+                                                              {6, {72, 74, 71, 75}},
+                                                              {7, {72, 50, 49, 71, 75}},
+                                                              {8, {72, 74, 71, 75}},
+                                                              {9, {73, 72, 74, 71, 75}},
+                                                              {10, {45, 72, 50, 49, 71, 75}},
+                                                              {11, {72, 74, 71, 75}},
+                                                              {12, {75, 74, 73, 72, 50}},
+                                                              {13, {75, 74, 73, 72, 50, 71}},
+                                                              {14, {}},
+                                                              {200, {}}};
     for (const auto& [type, expected] : table) {
         ShippedSkin s;
         s.settings.shared.ledType = static_cast<std::uint8_t>(type);
@@ -226,8 +236,10 @@ TEST(LightingPagePainter, WithTheLightsOffOnlyTheOffLookIsDrawn) {
     s.settings.shared.modeLight = 1;
     RecordingCanvas c;
     LightingPagePainter::paint(c, s.view(Page::Lighting));
-    EXPECT_EQ(c.copiesFrom("led_down.jpg"), std::vector<SkinRect>{s.at(s.skin.lighting(), li::kModeOff)});
-    EXPECT_EQ(c.copiesFrom("new_down.jpg"), std::vector<SkinRect>{s.at(s.skin.lighting(), li::kOffArea)});
+    EXPECT_EQ(c.copiesFrom("led_down.jpg"),
+              std::vector<SkinRect>{s.at(s.skin.lighting(), li::kModeOff)});
+    EXPECT_EQ(c.copiesFrom("new_down.jpg"),
+              std::vector<SkinRect>{s.at(s.skin.lighting(), li::kOffArea)});
     EXPECT_TRUE(c.copiesFrom("led_null.jpg").empty());
 }
 
@@ -257,7 +269,9 @@ TEST(LightingPagePainter, SlidersCycleAndReactionsFollowTheSettings) {
     LightingPagePainter::paint(c, s.view(Page::Lighting));
     const SkinLayout& t = s.skin.lighting();
     const auto down = c.copiesFrom("led_down.jpg");
-    const auto has = [&](const SkinRect& r) { return std::find(down.begin(), down.end(), r) != down.end(); };
+    const auto has = [&](const SkinRect& r) {
+        return std::find(down.begin(), down.end(), r) != down.end();
+    };
     EXPECT_TRUE(has(s.at(t, li::kSpeed)));       // 5 fills the whole speed slider
     EXPECT_TRUE(has(s.at(t, li::kBrightness)));  // 0 fills the whole brightness slider
     EXPECT_TRUE(has(s.at(t, li::kCycleToggleFirst + 0)));

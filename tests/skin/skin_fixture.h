@@ -12,7 +12,9 @@
 
 namespace karvo::testing {
 
-inline std::filesystem::path builtSkinFolder() { return std::filesystem::path(KARVO_DATA_OUT_DIR); }
+inline std::filesystem::path builtSkinFolder() {
+    return std::filesystem::path(KARVO_DATA_OUT_DIR);
+}
 
 struct ShippedSkin {
     explicit ShippedSkin(int scale = 1) {
@@ -25,8 +27,8 @@ struct ShippedSkin {
             b.function = 1;
     }
     PageView view(Page page) const {
-        PageView v{skin,    pictures, settings, page,    8,           NO_ITEM,
-                   NO_ITEM, NO_ITEM,  NO_ITEM,  false,   std::nullopt};
+        PageView v{skin,    pictures, settings, page,  8,           NO_ITEM,
+                   NO_ITEM, NO_ITEM,  NO_ITEM,  false, std::nullopt};
         return v;
     }
     // An entry's rectangle in picture pixels.

@@ -8,7 +8,9 @@ namespace {
 
 const SkinRect kSlider{100, 0, 170, 10};  // 17 steps of 10 pixels
 
-TEST(SliderMath, TheLeftEdgeGivesTheFirstStep) { EXPECT_EQ(slider::stepAt(100, kSlider, 17), 1); }
+TEST(SliderMath, TheLeftEdgeGivesTheFirstStep) {
+    EXPECT_EQ(slider::stepAt(100, kSlider, 17), 1);
+}
 
 TEST(SliderMath, ACursorLeftOfTheSliderGivesTheFirstStep) {
     EXPECT_EQ(slider::stepAt(40, kSlider, 17), 1);
