@@ -136,7 +136,8 @@ int main(int argc, char** argv) {
     queue.setHandler([&dlg](const karvo::WindowMessage& m) { dlg.onMessage(m); });
     warning.setPlacement([&window, &state] {
         karvo::WarningDlg::Placement where;
-        where.mode = window.hidden() && window.widget()->isVisible() ? 2 : 0;
+        // In the tray (or not shown yet, during start-up) the notice is centred on the screen.
+        where.mode = window.hidden() ? 2 : 0;
         const karvo::SkinRect frame = window.frame();
         where.mainLeft = frame.x;
         where.mainTop = frame.y;
