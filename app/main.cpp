@@ -1,99 +1,195 @@
-// Entry point of the window program. Until the window exists it loads the configuration the
-// way start-up does (device description, current profile, language, the four profiles) and
-// prints what it loaded, so the data tree and the settings can be checked from a terminal.
+// Entry point of the window program: picks the mouse back-end (the real mouse through hidapi,
+// or the emulated one with --simulate), builds the Qt back-end, runs the start-up sequence and
+// the window's event loop, and takes the threads down when the window ends.
+#include <QApplication>
+#include <QDir>
+#include <QSocketNotifier>
+
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <string>
 
-#include "app/program_paths.h"
-#include "macro/mac_vk_and_text.h"
-#include "platform/notifier.h"
+#include "app/blink_thread.h"
+#include "app/ckarvo_gmousedlg.h"
+#include "app/device_threads.h"
+#include "app/program_state.h"
+#include "app/startup_sequence.h"
+#include "app/window_messages.h"
+#include "device/sim/emulated_device_notifier.h"
+#include "device/sim/emulated_hid_backend.h"
+#include "device/sim/emulated_mouse.h"
+#include "platform/linux/hidapi_backend.h"
+#include "platform/linux/udev_device_notifier.h"
+#include "platform/linux/x11_pointer_settings.h"
+#include "platform/null_pointer_settings.h"
 #include "platform/process.h"
-#include "settings/combination.h"
-#include "settings/device_description.h"
-#include "settings/profile_store.h"
+#include "platform/qt/picture_cache.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_message_queue.h"
+#include "platform/qt/qt_modal_runner.h"
+#include "platform/qt/qt_startup_platform.h"
+#include "ui/dialogs/warning_dlg.h"
 
 namespace {
 
-// Notices go to stderr until the warning window takes them over.
-class ConsoleNotifier final : public karvo::Notifier {
-  public:
-    void tipText(int index, std::string_view suffix) override {
-        std::cerr << "warning: " << englishTip(index) << suffix << '\n';
-    }
-    void message(std::string_view text) override { std::cerr << "warning: " << text << '\n'; }
-
-  private:
-    static std::string englishTip(int index) {
-        switch (index) {
-            case 1:
-                return "No mouse found: ";
-            case 4:
-                return "A configuration file is missing.";
-            case 5:
-                return "A file was not found after copying it.";
-            case 8:
-                return "The configuration file is for another product.";
-            default:
-                return "Notice " + std::to_string(index) + ". ";
-        }
-    }
+struct Options {
+    bool simulate = false;
+    std::string renderPages;  // --render-pages DIR: write the four pages as PNG and end
+    std::string commandLine;  // for the HIDE switch: the text after the last '-'
 };
 
 void printUsage() {
-    std::cout << "usage: karvo-gmouse [--simulate] [-HIDE]\n"
-                 "  --simulate  use the emulated mouse when no mouse is attached\n"
-                 "  -HIDE       start minimised (the last argument)\n";
+    std::cout << "usage: karvo-gmouse [--simulate] [--render-pages DIR] [-HIDE]\n"
+                 "  --simulate           run on the emulated mouse instead of a real one\n"
+                 "  --render-pages DIR   draw the four pages into DIR/*.png and end\n"
+                 "  -HIDE                start minimised (the last argument)\n";
+}
+
+// The mouse the program talks to: the system's HID devices, or one emulated mouse.
+struct MouseBackend {
+    explicit MouseBackend(bool simulate) {
+        if (simulate) {
+            karvo::sim::EmulatedMouse::Options o;
+            o.keepReports = false;
+            mouse = std::make_shared<karvo::sim::EmulatedMouse>(clock, o);
+            emulated.setNotifier(&emulatedNotifier);
+            emulated.plug(mouse, "sim:0");
+        } else {
+            hidapi = std::make_unique<karvo::hid::HidapiBackend>();
+            udev = std::make_unique<karvo::hid::UdevDeviceNotifier>();
+        }
+    }
+    karvo::hid::HidBackend& hid() {
+        return hidapi ? static_cast<karvo::hid::HidBackend&>(*hidapi) : emulated;
+    }
+    karvo::hid::DeviceNotifier* notifier() {
+        return udev ? static_cast<karvo::hid::DeviceNotifier*>(udev.get()) : &emulatedNotifier;
+    }
+
+    karvo::SystemClock clock;
+    std::shared_ptr<karvo::sim::EmulatedMouse> mouse;
+    karvo::sim::EmulatedHidBackend emulated;
+    karvo::sim::EmulatedDeviceNotifier emulatedNotifier;
+    std::unique_ptr<karvo::hid::HidapiBackend> hidapi;
+    std::unique_ptr<karvo::hid::UdevDeviceNotifier> udev;
+};
+
+int renderPages(karvo::CKarvo_GMouseDlg& dlg, karvo::qt::PictureCache& pictures,
+                const karvo::qt::QtFonts& fonts, const QString& folder) {
+    QDir().mkpath(folder);
+    const char* names[] = {"main", "advanced", "macro", "lighting"};
+    for (int p = 0; p < 4; ++p) {
+        dlg.showPage(static_cast<karvo::Page>(p));
+        karvo::qt::QtCanvas canvas(pictures, fonts);
+        dlg.paint(canvas);
+        const QString file = folder + "/" + names[p] + ".png";
+        if (!canvas.result().save(file)) {
+            std::cerr << "cannot write " << file.toStdString() << '\n';
+            return 1;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string commandLine;
+    Options options;
     for (int i = 0; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             printUsage();
             return 0;
         }
-        commandLine += (i ? " " : "") + arg;
+        if (arg == "--simulate")
+            options.simulate = true;
+        if (arg == "--render-pages" && i + 1 < argc)
+            options.renderPages = argv[i + 1];
+        options.commandLine += (i ? " " : "") + arg;
     }
 
-    ConsoleNotifier notifier;
-    karvo::ProgramPaths paths =
-        karvo::ProgramPaths::build(karvo::process::executableFolder(argv[0]), 0);
-    const auto device = karvo::DeviceDescription::read(paths.configFile, notifier);
-    const karvo::MacVkAndText keys;
-    karvo::ProfileStore store(paths.configFolder, keys, notifier);
-    const int language = store.readLanguage();
-    paths.setLanguage(language);
+    QApplication app(argc, argv);
+    const auto programFolder = karvo::process::executableFolder(argv[0]);
+    MouseBackend mouse(options.simulate);
+    std::unique_ptr<karvo::PointerSettings> pointer = karvo::X11PointerSettings::openSession();
+    if (!pointer)
+        pointer = std::make_unique<karvo::NullPointerSettings>();
 
-    karvo::SettingsModel model;
-    const int current = store.readCurrentProfile();
-    model.edit([&](karvo::Settings& s) {
-        s.currentProfile = current;
-        s.language = language;
+    karvo::qt::PictureCache pictures;
+    karvo::qt::QtFonts fonts;
+    karvo::qt::QtMessageQueue queue;
+    karvo::qt::QtModalRunner runner(pictures, fonts);
+    const auto skinFolder = karvo::ProgramPaths::build(programFolder, 1).skinFolder;
+    karvo::WarningDlg warning(
+        runner, queue,
+        {(skinFolder / "warning_mask.jpg").string(), (skinFolder / "warning_normal.jpg").string(),
+         (skinFolder / "warning_over.jpg").string()});
+    karvo::qt::QtMainWindow window(pictures, fonts);
+    karvo::ProgramState state(programFolder, warning, *pointer);
+
+    karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link},
+                                {}, 0);
+    window.attach(dlg);
+    queue.setHandler([&dlg](const karvo::WindowMessage& m) { dlg.onMessage(m); });
+    warning.setPlacement([&window, &state] {
+        karvo::WarningDlg::Placement where;
+        // In the tray (or not shown yet, during start-up) the notice is centred on the screen.
+        where.mode = window.hidden() ? 2 : 0;
+        const karvo::SkinRect frame = window.frame();
+        where.mainLeft = frame.x;
+        where.mainTop = frame.y;
+        where.desktop = {0, 0, state.screenWidth, state.screenHeight};
+        return where;
     });
-    for (int p = 0; p < karvo::kProfiles; ++p) {
-        store.loadProfile(model, p, karvo::ProfileStore::Source::Config);
-    }
-    const karvo::Settings s = model.snapshot();
 
-    std::cout << device.productName(language) << " (" << device.keyNum << " buttons)\n"
-              << "data: " << paths.skinFolder.string() << '\n'
-              << "language " << language << ", profile " << s.currentProfile + 1 << ", DPI level "
-              << s.shared.dpiLevel + 1
-              << (karvo::startsHidden(commandLine) ? ", starting hidden" : "") << '\n';
-    for (int p = 0; p < karvo::kProfiles; ++p) {
-        std::cout << "profile " << p + 1 << ':';
-        for (int b = 0; b < device.keyNum; ++b) {
-            const auto& button = s.profiles[p].buttons[b];
-            std::cout << ' '
-                      << (button.function == karvo::kFunctionCombination
-                              ? karvo::combination::displayText(button.combination)
-                              : std::to_string(button.function));
+    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads();
+    karvo::BlinkThread blink([&dlg] { return dlg.mainPageShown(); },
+                             [&queue] {
+                                 queue.post({karvo::msg::WM_REPAINT, 0, 0});
+                             });
+    karvo::qt::QtStartupPlatform platform(window, fonts, pictures, mouse.hid(), mouse.notifier(),
+                                          *pointer);
+    karvo::StartupSequence startup(state,
+                                   {platform, window, queue, warning, *deviceThreads,
+                                    options.renderPages.empty() ? &blink : nullptr, &warning});
+    const auto result = startup.run(options.commandLine);
+
+    int code = 0;
+    if (result == karvo::StartupSequence::Result::Running) {
+        dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
+                        state.description.keyNum);
+        state.discovery->onMouseRemoved([&] {
+            deviceThreads->stop();
+            window.removeTrayIcon();
+            window.close();
+        });
+        std::unique_ptr<QSocketNotifier> hotPlug;
+        if (auto* n = mouse.notifier(); n && n->fileDescriptor() >= 0) {
+            hotPlug = std::make_unique<QSocketNotifier>(n->fileDescriptor(), QSocketNotifier::Read);
+            QObject::connect(hotPlug.get(), &QSocketNotifier::activated,
+                             [n] { n->dispatchPending(); });
         }
-        std::cout << '\n';
+        if (!options.renderPages.empty()) {
+            state.downloader.waitForWorker();
+            QCoreApplication::processEvents();
+            code = renderPages(dlg, pictures, fonts, QString::fromStdString(options.renderPages));
+        } else {
+            if (state.hideAtStart)
+                window.widget()->showMinimized();
+            else
+                window.widget()->show();
+            code = app.exec();
+        }
+    } else {
+        code = 1;
     }
-    return 0;
+
+    blink.stop();
+    deviceThreads->stop();
+    state.downloader.waitForWorker();
+    state.link.close();
+    return code;
 }

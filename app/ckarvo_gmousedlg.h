@@ -1,0 +1,99 @@
+// CKarvo_GMouseDlg: the main window's controller. It keeps the current page and the hover and
+// press state of its four layout tables, turns mouse input into page and profile changes and
+// slider values, handles the window messages, and paints the current page on a canvas.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "app/window_host.h"
+#include "device/device_link.h"
+#include "platform/message_queue.h"
+#include "settings/settings_model.h"
+#include "ui/dialogs/warning_dlg.h"
+#include "ui/skin/image_state_window.h"
+#include "ui/skin/main_skin.h"
+#include "ui/skin/page_view.h"
+#include "ui/skin/skinned_window.h"
+
+namespace karvo {
+
+class CKarvo_GMouseDlg final : public SkinnedWindow {
+  public:
+    // Slider being dragged: 0 none, 1 DPI value, 2 pointer speed, 3 wheel speed, 4 fire time,
+    // 5 lighting speed, 6 brightness.
+    enum class Drag { None = 0, DpiValue, PointerSpeed, WheelSpeed, FireTime, LedSpeed, LedBright };
+
+    struct Parts {
+        const MainSkin& skin;
+        SettingsModel& settings;
+        WindowHost& host;
+        MessageQueue& queue;
+        WarningDlg& warning;
+        device::DeviceLink* link = nullptr;  // the shutdown reports go here when it is set
+    };
+
+    CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum);
+
+    // The pictures of the language and the number of buttons, once start-up has read them.
+    void setPictures(PagePictures pictures, int keyNum);
+
+    // SkinnedWindow: window pixels.
+    bool onMouseMove(std::int32_t x, std::int32_t y) override;
+    bool onLeftDown(std::int32_t x, std::int32_t y) override;
+    bool onLeftUp(std::int32_t x, std::int32_t y) override;
+    bool onMouseLeave(bool leftButtonHeld) override;
+    void paint(Canvas& canvas) override;
+
+    // A message from the queue, on the window thread.
+    void onMessage(const WindowMessage& message);
+
+    // The shutdown path: tray icon off, refresh and closing reports to the mouse, open dialogs
+    // ended, then the window. Runs once.
+    void shutdown();
+
+    Page page() const { return page_; }
+    // For the blink thread, which asks from its own thread.
+    bool mainPageShown() const { return mainShown_; }
+    void showPage(Page page);
+    int hot(LayoutFile table) const;
+    bool pressed() const { return pressed_; }
+    Drag drag() const { return drag_; }
+    // Progress of the download running on a worker, as blocks written and in all.
+    std::optional<std::pair<std::size_t, std::size_t>> downloadProgress() const {
+        return progress_;
+    }
+    void setSelectedMacroMode(std::optional<int> mode) { selectedMacroMode_ = mode; }
+    bool shutDown() const { return shutDown_; }
+
+  private:
+    ImageStateWindow& tracker(LayoutFile table);
+    int pageHot() const;
+    void actOnHeaderDown(int entry);
+    void actOnHeaderUp(int entry);
+    void startDrag(Drag drag);
+    void dragTo(std::int32_t x);
+    void paintProgress(Canvas& canvas) const;
+
+    Parts parts_;
+    PagePictures pictures_;
+    int keyNum_;
+    Page page_ = Page::Main;
+    std::atomic<bool> mainShown_{true};
+    ImageStateWindow main_;
+    ImageStateWindow advanced_;
+    ImageStateWindow macro_;
+    ImageStateWindow lighting_;
+    bool pressed_ = false;
+    Drag drag_ = Drag::None;
+    std::optional<int> selectedMacroMode_;
+    std::optional<std::pair<std::size_t, std::size_t>> progress_;
+    bool badgeReported_ = false;
+    bool shutDown_ = false;
+};
+
+}  // namespace karvo

@@ -1,0 +1,41 @@
+// The seam where the two device threads (the event thread that follows the mouse's own profile
+// and DPI switches, and the host-side macro playback) join the window program. Start-up calls
+// makeDeviceThreads() once and start() as its first real step, before any file is read: the
+// threads wait on the link and the settings that start-up fills in later.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "device/device_link.h"
+#include "device/macro_sources.h"
+#include "settings/device_description.h"
+#include "settings/profile_store.h"
+#include "settings/settings_model.h"
+
+namespace karvo {
+
+// Everything the device threads borrow; it all outlives them.
+struct DeviceThreadContext {
+    device::DeviceLink& link;
+    SettingsModel& settings;
+    const ProfileStore& store;
+    const device::MacroSources& macros;
+    const DeviceDescription& description;
+    // Asks for a repaint of the main window. Callable from any thread: it only posts.
+    std::function<void()> requestRepaint;
+};
+
+class DeviceThreads {
+  public:
+    virtual ~DeviceThreads() = default;
+    virtual void start(const DeviceThreadContext& context) = 0;
+    // Ends both threads and waits for them (shutdown, mouse removed). Safe to call twice.
+    virtual void stop() = 0;
+};
+
+// The program's device threads. Until the device threads are built this gives threads that do
+// nothing, so the window runs without following the mouse's own switches.
+std::unique_ptr<DeviceThreads> makeDeviceThreads();
+
+}  // namespace karvo

@@ -1,0 +1,28 @@
+// What the main window controller asks of the platform window that shows it. Each call is a
+// plain execution; the decisions stay in the controller.
+#pragma once
+
+#include <string_view>
+
+#include "ui/skin/skin_layout.h"
+
+namespace karvo {
+
+class WindowHost {
+  public:
+    virtual ~WindowHost() = default;
+    virtual void invalidate() = 0;  // repaint the whole window soon (window thread)
+    virtual void minimise() = 0;
+    virtual void restore() = 0;
+    virtual void hide() = 0;             // off screen, the program keeps running in the tray
+    virtual void close() = 0;            // end the main window; the program then ends
+    virtual void startSystemMove() = 0;  // let the system drag the window with the mouse
+    virtual void addTrayIcon() = 0;
+    virtual void removeTrayIcon() = 0;
+    virtual void messageBox(std::string_view text) = 0;
+    // The window's frame on screen, and whether it is hidden in the tray.
+    virtual SkinRect frame() const = 0;
+    virtual bool hidden() const = 0;
+};
+
+}  // namespace karvo

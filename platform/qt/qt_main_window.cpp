@@ -1,0 +1,103 @@
+// Window operations of the main window.
+#include "platform/qt/qt_main_window.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+
+namespace karvo::qt {
+
+QtMainWindow::QtMainWindow(PictureCache& pictures, const QtFonts& fonts)
+    : pictures_(pictures), fonts_(fonts) {}
+
+void QtMainWindow::attach(SkinnedWindow& controller) {
+    widget_ = std::make_unique<SkinWidget>(controller, pictures_, fonts_);
+    widget_->setWindowTitle(title_);
+    if (size_.isValid())
+        widget_->setFixedSize(size_);
+}
+
+void QtMainWindow::setTitle(const QString& title) {
+    title_ = title;
+    if (widget_)
+        widget_->setWindowTitle(title);
+}
+
+void QtMainWindow::setFixedSize(QSize size) {
+    size_ = size;
+    if (widget_)
+        widget_->setFixedSize(size);
+}
+
+void QtMainWindow::invalidate() {
+    if (widget_)
+        widget_->update();
+}
+
+void QtMainWindow::minimise() {
+    if (widget_)
+        widget_->showMinimized();
+}
+
+void QtMainWindow::restore() {
+    if (widget_) {
+        widget_->showNormal();
+        widget_->raise();
+        widget_->activateWindow();
+    }
+}
+
+void QtMainWindow::hide() {
+    if (widget_)
+        widget_->hide();
+}
+
+void QtMainWindow::close() {
+    // Later, so the event that asked for it finishes before the loop ends.
+    QTimer::singleShot(0, qApp, &QApplication::quit);
+}
+
+void QtMainWindow::startSystemMove() {
+    if (widget_ && widget_->windowHandle())
+        widget_->windowHandle()->startSystemMove();
+}
+
+void QtMainWindow::addTrayIcon() {
+    if (tray_ || !QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    tray_ = std::make_unique<QSystemTrayIcon>(
+        QIcon(QPixmap::fromImage(QImage(32, 32, QImage::Format_RGB32))));
+    tray_->setToolTip(title_);
+    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this](auto reason) {
+        if (reason == QSystemTrayIcon::DoubleClick && widget_) {
+            widget_->show();
+            restore();
+        }
+    });
+    tray_->show();
+}
+
+void QtMainWindow::removeTrayIcon() {
+    tray_.reset();
+}
+
+void QtMainWindow::messageBox(std::string_view text) {
+    // Never inside the paint that found the reason for it.
+    const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QTimer::singleShot(0, qApp,
+                       [message, this] { QMessageBox::warning(widget_.get(), title_, message); });
+}
+
+SkinRect QtMainWindow::frame() const {
+    if (!widget_)
+        return {};
+    const QRect g = widget_->geometry();
+    return {g.x(), g.y(), g.width(), g.height()};
+}
+
+bool QtMainWindow::hidden() const {
+    return !widget_ || !widget_->isVisible();
+}
+
+}  // namespace karvo::qt

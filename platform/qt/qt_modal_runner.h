@@ -1,0 +1,28 @@
+// Modal skinned dialogs on Qt: each runs in a SkinWidget of its own with a nested event loop.
+#pragma once
+
+#include <vector>
+
+#include <QEventLoop>
+
+#include "platform/qt/picture_cache.h"
+#include "platform/qt/qt_fonts.h"
+#include "ui/dialogs/modal_runner.h"
+
+namespace karvo::qt {
+
+class QtModalRunner final : public ModalRunner {
+  public:
+    QtModalRunner(PictureCache& pictures, const QtFonts& fonts)
+        : pictures_(pictures), fonts_(fonts) {}
+    TextSize pictureSize(const std::string& picture) override;
+    int run(SkinnedWindow& dialog, const SkinRect& frame) override;
+    void endAll() override;
+
+  private:
+    PictureCache& pictures_;
+    const QtFonts& fonts_;
+    std::vector<QEventLoop*> loops_;
+};
+
+}  // namespace karvo::qt

@@ -1,0 +1,55 @@
+// Event forwarding of the skinned window.
+#include "platform/qt/skin_widget.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace karvo::qt {
+
+SkinWidget::SkinWidget(SkinnedWindow& controller, PictureCache& pictures, const QtFonts& fonts,
+                       QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      controller_(controller),
+      canvas_(pictures, fonts) {
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void SkinWidget::paintEvent(QPaintEvent*) {
+    controller_.paint(canvas_);
+    QPainter p(this);
+    p.drawImage(0, 0, canvas_.result());
+}
+
+void SkinWidget::handled(bool repaint) {
+    if (repaint)
+        update();
+    if (afterEvent_)
+        afterEvent_();
+}
+
+void SkinWidget::mouseMoveEvent(QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    handled(controller_.onMouseMove(p.x(), p.y()));
+}
+
+void SkinWidget::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QPoint p = e->position().toPoint();
+    handled(controller_.onLeftDown(p.x(), p.y()));
+}
+
+void SkinWidget::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QPoint p = e->position().toPoint();
+    handled(controller_.onLeftUp(p.x(), p.y()));
+}
+
+void SkinWidget::leaveEvent(QEvent*) {
+    handled(controller_.onMouseLeave(QGuiApplication::mouseButtons() & Qt::LeftButton));
+}
+
+}  // namespace karvo::qt

@@ -1,0 +1,212 @@
+// The main window controller driven by a fake window: pages and tabs, profiles, hover and
+// press, window drag, minimise, the exit entry with its reports, sliders and the paint.
+#include "app/ckarvo_gmousedlg.h"
+
+#include <gtest/gtest.h>
+
+#include "app/window_messages.h"
+#include "fake_window.h"
+#include "recording_canvas.h"
+#include "skin_fixture.h"
+#include "tests/device/mouse_on_desk.h"
+#include "ui/skin/layout_index.h"
+
+namespace karvo {
+namespace {
+
+namespace mw = skin::main_window;
+namespace adv = skin::advanced;
+using testing::RecordingCanvas;
+
+struct MainWindowFixture {
+    explicit MainWindowFixture(int scale = 1) : shipped(scale) {
+        settings.edit([&](Settings& s) { s = shipped.settings; });
+    }
+    // The centre of an entry, in window pixels.
+    static std::pair<int, int> centre(const SkinLayout& t, int i) {
+        const SkinRect& r = t.rect(i);
+        return {r.x + r.width / 2, r.y + r.height / 2};
+    }
+    void click(const SkinLayout& t, int i) {
+        const auto [x, y] = centre(t, i);
+        dlg.onMouseMove(x, y);
+        dlg.onLeftDown(x, y);
+        dlg.onLeftUp(x, y);
+    }
+
+    testing::ShippedSkin shipped;
+    SettingsModel settings;
+    testing::FakeWindow window;
+    testing::RecordingQueue queue;
+    testing::ScriptedRunner runner;
+    WarningDlg warning{runner, queue, {}};
+    testing::MouseOnDesk desk;
+    CKarvo_GMouseDlg dlg{
+        {shipped.skin, settings, window, queue, warning, &desk.link}, shipped.pictures, 8};
+};
+
+TEST(CKarvo_GMouseDlg, APageTabSwitchesThePageOnPress) {
+    MainWindowFixture f;
+    const auto [x, y] = f.centre(f.shipped.skin.main(), mw::kTabFirst + 3);
+    f.dlg.onMouseMove(x, y);
+    f.dlg.onLeftDown(x, y);
+    EXPECT_EQ(f.dlg.page(), Page::Lighting);
+    EXPECT_FALSE(f.dlg.mainPageShown());
+    EXPECT_GT(f.window.invalidated, 0);
+}
+
+TEST(CKarvo_GMouseDlg, AProfileTabMakesItsProfileCurrentOnRelease) {
+    MainWindowFixture f;
+    f.click(f.shipped.skin.main(), mw::kProfileFirst + 2);
+    EXPECT_EQ(f.settings.snapshot().currentProfile, 2);
+}
+
+TEST(CKarvo_GMouseDlg, MovesUpdateAllFourHotItemsButRepaintOnlyOnAChange) {
+    MainWindowFixture f;
+    const auto [x, y] = f.centre(f.shipped.skin.main(), mw::kApply);
+    EXPECT_TRUE(f.dlg.onMouseMove(x, y));
+    EXPECT_EQ(f.dlg.hot(LayoutFile::Main), mw::kApply);
+    EXPECT_FALSE(f.dlg.onMouseMove(x + 1, y));
+    const auto [sx, sy] = f.centre(f.shipped.skin.advanced(), adv::kFireTime);
+    f.dlg.onMouseMove(sx, sy);
+    EXPECT_EQ(f.dlg.hot(LayoutFile::Advance), adv::kFireTime);
+}
+
+TEST(CKarvo_GMouseDlg, TheMainPagesButtonsAreNotHotOnOtherPages) {
+    MainWindowFixture f;
+    f.dlg.showPage(Page::Advanced);
+    const auto [x, y] = f.centre(f.shipped.skin.main(), mw::kHotspotFirst);
+    f.dlg.onMouseMove(x, y);
+    EXPECT_EQ(f.dlg.hot(LayoutFile::Main), NO_ITEM);
+}
+
+TEST(CKarvo_GMouseDlg, APressOnTheBackgroundLetsTheSystemDragTheWindow) {
+    MainWindowFixture f;
+    ASSERT_EQ(ImageStateWindow::hitTest(f.shipped.skin.main(), 10, 300, 79), NO_ITEM);
+    f.dlg.onLeftDown(10, 300);  // the left margin: no entry there
+    ASSERT_EQ(f.queue.posted.size(), 1u);
+    EXPECT_EQ(f.queue.posted[0],
+              (WindowMessage{msg::WM_NCLBUTTONDOWN, msg::HTCAPTION, (300 << 16) | 10}));
+    EXPECT_FALSE(f.dlg.pressed());
+    f.dlg.onMessage(f.queue.posted[0]);
+    EXPECT_EQ(f.window.calls, std::vector<std::string>{"move"});
+}
+
+TEST(CKarvo_GMouseDlg, TheMinimiseEntryPostsTheSystemCommandThatMinimises) {
+    MainWindowFixture f;
+    f.click(f.shipped.skin.main(), mw::kMinimise);
+    ASSERT_EQ(f.queue.posted.size(), 1u);
+    EXPECT_EQ(f.queue.posted[0], (WindowMessage{msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0}));
+    f.dlg.onMessage(f.queue.posted[0]);
+    EXPECT_EQ(f.window.calls, std::vector<std::string>{"minimise"});
+}
+
+TEST(CKarvo_GMouseDlg, TheExitEntryHidesSendsRefreshAndClosingAndEndsOnce) {
+    MainWindowFixture f;
+    f.desk.attach();
+    f.click(f.shipped.skin.main(), mw::kClose);
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"hide", "tray off", "close"}));
+    const auto sets = f.desk.sets();
+    ASSERT_GE(sets.size(), 3u);
+    EXPECT_EQ(sets[sets.size() - 3][1], 0x18);  // refresh: 18 10 ...
+    EXPECT_EQ(sets[sets.size() - 3][2], 0x10);
+    EXPECT_EQ(sets.back()[1], 0x20);  // closing
+    f.dlg.onMessage({msg::WM_CLOSE, 0, 0});
+    EXPECT_EQ(f.window.calls.size(), 3u);
+    EXPECT_EQ(f.desk.sets().size(), sets.size());
+}
+
+TEST(CKarvo_GMouseDlg, TheSystemCloseCommandOnlyHidesTheWindow) {
+    MainWindowFixture f;
+    f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"minimise", "hide"}));
+    EXPECT_FALSE(f.dlg.shutDown());
+}
+
+TEST(CKarvo_GMouseDlg, DraggingTheDpiSliderFromTheLeftStoresTheFirstStep) {
+    MainWindowFixture f;
+    f.dlg.showPage(Page::Advanced);
+    const SkinRect slider = f.shipped.skin.advanced().rect(adv::kDpiSlider);
+    const int y = slider.y + slider.height / 2;
+    f.dlg.onMouseMove(slider.x + 1, y);
+    f.dlg.onLeftDown(slider.x + 1, y);
+    EXPECT_EQ(f.dlg.drag(), CKarvo_GMouseDlg::Drag::DpiValue);
+    EXPECT_EQ(f.settings.snapshot().shared.dpi[0].step, 0);
+    f.dlg.onMouseMove(slider.x + slider.width + 50, y);
+    EXPECT_EQ(f.settings.snapshot().shared.dpi[0].step, 16);
+    f.dlg.onLeftUp(slider.x + slider.width + 50, y);
+    EXPECT_EQ(f.dlg.drag(), CKarvo_GMouseDlg::Drag::None);
+}
+
+TEST(CKarvo_GMouseDlg, TheFireTimeNeverStoresLessThanEight) {
+    MainWindowFixture f;
+    f.dlg.showPage(Page::Advanced);
+    const SkinRect r = f.shipped.skin.advanced().rect(adv::kFireTime);
+    f.dlg.onMouseMove(r.x + 1, r.y + r.height / 2);
+    f.dlg.onLeftDown(r.x + 1, r.y + r.height / 2);
+    EXPECT_EQ(f.settings.snapshot().shared.fireTime, 8);
+}
+
+TEST(CKarvo_GMouseDlg, LeavingTheWindowEndsADragOnlyWithTheButtonUp) {
+    MainWindowFixture f;
+    f.dlg.showPage(Page::Advanced);
+    const auto [x, y] = f.centre(f.shipped.skin.advanced(), adv::kWheelSpeed);
+    f.dlg.onMouseMove(x, y);
+    f.dlg.onLeftDown(x, y);
+    EXPECT_FALSE(f.dlg.onMouseLeave(true));
+    EXPECT_EQ(f.dlg.drag(), CKarvo_GMouseDlg::Drag::WheelSpeed);
+    EXPECT_TRUE(f.dlg.onMouseLeave(false));
+    EXPECT_EQ(f.dlg.drag(), CKarvo_GMouseDlg::Drag::None);
+}
+
+TEST(CKarvo_GMouseDlg, APaintStartsFromThePagePictureAndEndsWithTheStretch) {
+    MainWindowFixture f(2);
+    f.dlg.showPage(Page::Macro);
+    RecordingCanvas c;
+    f.dlg.paint(c);
+    ASSERT_GE(c.ops.size(), 2u);
+    EXPECT_EQ(c.ops.front().kind, RecordingCanvas::Op::Kind::Begin);
+    EXPECT_TRUE(c.ops.front().picture.ends_with("mac_normal.jpg"));
+    EXPECT_EQ(c.ops.back().kind, RecordingCanvas::Op::Kind::Finish);
+    EXPECT_EQ(c.ops.back().scale, 2);
+    // At scale 2 the header copies are at picture size, half the layout's.
+    EXPECT_TRUE(
+        c.copied("mac_down.jpg", toPicture(f.shipped.skin.main().rect(mw::kTabFirst + 2), 2)));
+}
+
+TEST(CKarvo_GMouseDlg, TheDownloadsProgressShowsUnderTheApplyEntryUntilItEnds) {
+    MainWindowFixture f;
+    f.dlg.onMessage({msg::WM_DOWNLOAD_PROGRESS, 5, 20});
+    RecordingCanvas c;
+    f.dlg.paint(c);
+    const SkinRect apply = f.shipped.skin.main().rect(mw::kApply);
+    const auto fills = c.ofKind(RecordingCanvas::Op::Kind::Fill);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].rect, (SkinRect{apply.x, apply.y + apply.height - 3, apply.width / 4, 3}));
+    f.dlg.onMessage({msg::WM_DOWNLOAD_DONE, 0, 0});
+    c.ops.clear();
+    f.dlg.paint(c);
+    EXPECT_TRUE(c.ofKind(RecordingCanvas::Op::Kind::Fill).empty());
+}
+
+TEST(CKarvo_GMouseDlg, AMissingBadgeIsToldOnceNotOnEveryRepaint) {
+    MainWindowFixture f;
+    f.settings.edit([](Settings& s) { s.profiles[0].buttons[0].function = 300; });
+    const auto [x, y] = f.centre(f.shipped.skin.main(), mw::kHotspotFirst);
+    f.dlg.onMouseMove(x, y);
+    RecordingCanvas c;
+    c.missingPictures = true;
+    f.dlg.paint(c);
+    f.dlg.paint(c);
+    EXPECT_EQ(f.window.calls, std::vector<std::string>{"box zhi.png"});
+}
+
+TEST(CKarvo_GMouseDlg, ARepaintRequestFromADeviceThreadRepaints) {
+    MainWindowFixture f;
+    const int before = f.window.invalidated;
+    f.dlg.onMessage({msg::WM_REPAINT, 0, 0});
+    EXPECT_EQ(f.window.invalidated, before + 1);
+}
+
+}  // namespace
+}  // namespace karvo

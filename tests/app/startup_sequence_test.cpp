@@ -1,0 +1,188 @@
+// The start-up sequence with fake back-ends: its order, the layout scale, the end without a
+// mouse, and the reset and two notices of the second product variant.
+#include "app/startup_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/window_messages.h"
+#include "device/sim/emulated_hid_backend.h"
+#include "fake_window.h"
+#include "platform/manual_clock.h"
+#include "platform/null_pointer_settings.h"
+#include "settings/profile_store.h"
+#include "temp_dir.h"
+
+namespace karvo {
+namespace {
+
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
+
+class LoggingHid final : public hid::HidBackend {
+  public:
+    LoggingHid(hid::HidBackend& inner, Log& log) : inner_(inner), log_(log) {}
+    std::vector<hid::InterfaceInfo> enumerate() override {
+        log_.push_back("enumerate");
+        return inner_.enumerate();
+    }
+    hid::OpenResult open(std::string_view path) override { return inner_.open(path); }
+
+  private:
+    hid::HidBackend& inner_;
+    Log& log_;
+};
+
+class FakePlatform final : public StartupPlatform {
+  public:
+    FakePlatform(hid::HidBackend& hid, Log& log, int width) : hid_(hid), log_(log), width_(width) {}
+    TextSize screenSize() override {
+        log_.push_back("screen");
+        return {width_, 1000};
+    }
+    int logicalDpi() override { return 96; }
+    bool applyFonts(const FontChoice&, const fs::path&) override {
+        log_.push_back("fonts");
+        return true;
+    }
+    void setWindowTitle(const std::string& title) override { log_.push_back("title " + title); }
+    TextSize pictureSize(const std::string& picture) override {
+        log_.push_back("picture " + fs::path(picture).filename().string());
+        return {1100, 700};
+    }
+    void shapeWindow(TextSize size) override {
+        log_.push_back("shape " + std::to_string(size.width) + "x" + std::to_string(size.height));
+    }
+    hid::HidBackend& hidBackend() override { return hid_; }
+    hid::DeviceNotifier* deviceNotifier() override {
+        log_.push_back("notifications");
+        return nullptr;
+    }
+    PointerSettings& pointerSettings() override { return pointer_; }
+
+  private:
+    hid::HidBackend& hid_;
+    Log& log_;
+    int width_;
+    NullPointerSettings pointer_;
+};
+
+class FakeThreads final : public DeviceThreads {
+  public:
+    explicit FakeThreads(Log& log) : log_(log) {}
+    void start(const DeviceThreadContext& context) override {
+        log_.push_back("device threads");
+        context.requestRepaint();
+    }
+    void stop() override {}
+
+  private:
+    Log& log_;
+};
+
+// A program folder with the built configuration and English language folder.
+struct StartupFixture {
+    explicit StartupFixture(bool plugged = true,
+                            std::uint16_t product = sim::EmulatedMouse::kProductId,
+                            int screenWidth = 1920) {
+        const fs::path built = fs::path(KARVO_DATA_OUT_DIR);
+        fs::create_directories(dir / "skins");
+        fs::copy(built / "config", dir / "skins" / "config", fs::copy_options::recursive);
+        fs::copy(built / "1_INI_EN", dir / "skins" / "1_INI_EN", fs::copy_options::recursive);
+        if (plugged) {
+            sim::EmulatedMouse::Options o;
+            o.productId = product;
+            mouse = std::make_shared<sim::EmulatedMouse>(clock, o);
+            emulated.plug(mouse, "sim:0");
+        }
+        platform = std::make_unique<FakePlatform>(hid, log, screenWidth);
+    }
+    StartupSequence::Result run(std::string_view commandLine = "karvo-gmouse") {
+        StartupSequence startup(state,
+                                {*platform, window, queue, notifier, threads, nullptr, nullptr});
+        const auto result = startup.run(commandLine);
+        state.downloader.waitForWorker();
+        return result;
+    }
+
+    testing::TempDir dir;
+    ManualClock clock;
+    std::shared_ptr<sim::EmulatedMouse> mouse;
+    sim::EmulatedHidBackend emulated;
+    Log log;
+    LoggingHid hid{emulated, log};
+    std::unique_ptr<FakePlatform> platform;
+    testing::FakeWindow window;
+    testing::RecordingQueue queue;
+    RecordingNotifier notifier;
+    NullPointerSettings pointer;
+    FakeThreads threads{log};
+    ProgramState state{dir.path(), notifier, pointer};
+};
+
+TEST(StartupSequence, RunsItsStepsInTheirOrderAndStartsTheDownload) {
+    StartupFixture f;
+    ASSERT_EQ(f.run(), StartupSequence::Result::Running);
+    const Log expected = {"device threads",     "screen",        "fonts",
+                          "title Karvo G7 Pro", "notifications", "picture main_mask.jpg",
+                          "shape 1100x700",     "enumerate"};
+    EXPECT_EQ(f.log, expected);
+    EXPECT_EQ(f.window.calls, std::vector<std::string>{"tray on"});
+    EXPECT_TRUE(f.notifier.notices.empty());
+    EXPECT_FALSE(f.state.hideAtStart);
+    // The download ran on its worker and told the window through the queue.
+    const auto posted = [&](std::uint32_t id) {
+        return std::any_of(f.queue.posted.begin(), f.queue.posted.end(),
+                           [&](const WindowMessage& m) { return m.id == id; });
+    };
+    EXPECT_TRUE(posted(msg::WM_REPAINT));  // the device threads' repaint request
+    EXPECT_TRUE(posted(msg::WM_DOWNLOAD_PROGRESS));
+    EXPECT_TRUE(posted(msg::WM_DOWNLOAD_DONE));
+    EXPECT_TRUE(f.mouse->protocolErrors().empty());
+}
+
+TEST(StartupSequence, TheHideSwitchIsReadOnceTheMouseIsFound) {
+    StartupFixture f;
+    f.run("/opt/karvo-app/karvo-gmouse -HIDE");
+    EXPECT_TRUE(f.state.hideAtStart);
+}
+
+TEST(StartupSequence, AScreen2880WideDoublesTheWindowAnd2879DoesNot) {
+    StartupFixture wide(true, sim::EmulatedMouse::kProductId, 2880);
+    wide.run();
+    EXPECT_EQ(wide.state.layoutScale, 2);
+    EXPECT_NE(std::find(wide.log.begin(), wide.log.end(), "shape 2200x1400"), wide.log.end());
+    StartupFixture narrow(true, sim::EmulatedMouse::kProductId, 2879);
+    narrow.run();
+    EXPECT_EQ(narrow.state.layoutScale, 1);
+}
+
+TEST(StartupSequence, WithoutAMouseItShowsTipTextOneWithTheProductNameAndEnds) {
+    StartupFixture f(false);
+    EXPECT_EQ(f.run(), StartupSequence::Result::NoMouse);
+    ASSERT_FALSE(f.notifier.notices.empty());
+    EXPECT_EQ(f.notifier.notices[0], (RecordingNotifier::Notice{1, "Karvo G7 Pro"}));
+    EXPECT_TRUE(f.window.calls.empty());  // no tray icon
+}
+
+TEST(StartupSequence, TheOtherVariantIsResetToTheResetCopyBetweenTwoNotices) {
+    StartupFixture f(true, sim::EmulatedMouse::kOtherProductId);
+    f.state.store.saveCurrentProfile(2);
+    ASSERT_EQ(f.run(), StartupSequence::Result::Running);
+    std::vector<int> tips;
+    for (const auto& n : f.notifier.notices)
+        tips.push_back(n.tipText);
+    EXPECT_EQ(tips, (std::vector<int>{2, 3}));
+    EXPECT_EQ(f.state.settings.snapshot().currentProfile, 0);
+    EXPECT_EQ(f.state.store.readCurrentProfile(), 0);
+
+    SettingsModel reset;
+    for (int p = 0; p < kProfiles; ++p)
+        f.state.store.loadProfile(reset, p, ProfileStore::Source::Reset);
+    const Settings now = f.state.settings.snapshot();
+    EXPECT_EQ(now.profiles, reset.snapshot().profiles);
+}
+
+}  // namespace
+}  // namespace karvo

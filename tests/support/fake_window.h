@@ -1,0 +1,62 @@
+// A window host and a message queue that only record, for tests of window controllers, and a
+// modal runner that plays a scripted dialog session.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/window_host.h"
+#include "platform/message_queue.h"
+#include "ui/dialogs/modal_runner.h"
+
+namespace karvo::testing {
+
+class FakeWindow final : public WindowHost {
+  public:
+    void invalidate() override { ++invalidated; }
+    void minimise() override { calls.push_back("minimise"); }
+    void restore() override { calls.push_back("restore"); }
+    void hide() override {
+        calls.push_back("hide");
+        isHidden = true;
+    }
+    void close() override { calls.push_back("close"); }
+    void startSystemMove() override { calls.push_back("move"); }
+    void addTrayIcon() override { calls.push_back("tray on"); }
+    void removeTrayIcon() override { calls.push_back("tray off"); }
+    void messageBox(std::string_view text) override { calls.push_back("box " + std::string(text)); }
+    SkinRect frame() const override { return frameRect; }
+    bool hidden() const override { return isHidden; }
+
+    int invalidated = 0;
+    std::vector<std::string> calls;
+    SkinRect frameRect{100, 50, 1100, 700};
+    bool isHidden = false;
+};
+
+class RecordingQueue final : public MessageQueue {
+  public:
+    void post(const WindowMessage& m) override { posted.push_back(m); }
+    bool onWindowThread() const override { return std::this_thread::get_id() == windowThread; }
+    std::vector<WindowMessage> posted;
+    std::thread::id windowThread = std::this_thread::get_id();
+};
+
+// Runs a dialog by calling `script` with it instead of a loop, then returns its result.
+class ScriptedRunner final : public ModalRunner {
+  public:
+    TextSize pictureSize(const std::string&) override { return {300, 160}; }
+    int run(SkinnedWindow& dialog, const SkinRect& frame) override {
+        frames.push_back(frame);
+        if (script)
+            script(dialog);
+        return dialog.result().value_or(0);
+    }
+    void endAll() override {}
+    std::function<void(SkinnedWindow&)> script;
+    std::vector<SkinRect> frames;
+};
+
+}  // namespace karvo::testing

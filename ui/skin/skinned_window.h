@@ -1,0 +1,25 @@
+// What a back-end window needs of a skinned window's controller: mouse input in window pixels,
+// a paint on a canvas, and, for a modal dialog, the result that ends it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "ui/skin/canvas.h"
+
+namespace karvo {
+
+class SkinnedWindow {
+  public:
+    virtual ~SkinnedWindow() = default;
+    // Each returns true when the window must be repainted.
+    virtual bool onMouseMove(std::int32_t x, std::int32_t y) = 0;
+    virtual bool onLeftDown(std::int32_t x, std::int32_t y) = 0;
+    virtual bool onLeftUp(std::int32_t x, std::int32_t y) = 0;
+    virtual bool onMouseLeave(bool leftButtonHeld) = 0;
+    virtual void paint(Canvas& canvas) = 0;
+    // A modal dialog ends as soon as this holds a value; the main window never does.
+    virtual std::optional<int> result() const { return std::nullopt; }
+};
+
+}  // namespace karvo
