@@ -206,15 +206,6 @@ TEST(DeviceThreads, WithSoftHardMacZeroOnlyConsumerProfileDpiKeysAndTheHostPress
     EXPECT_EQ(desk.config.sources.writeCount(), 0);
 }
 
-TEST(DeviceThreads, AConsumerKeySendsItsUsageAndNothingElse) {
-    ThreadsOnDesk desk;
-    desk.button(0, 7).function = 30;
-    desk.begin();
-    desk.mouse->pressKey(8);
-    desk.waitForPresses(1);
-    EXPECT_EQ(writtenAll(desk.commands()), (std::vector<Sent>{consumer(0x00E2)}));
-}
-
 TEST(DeviceThreads, AKeyCombinationPlaysTheProfilesCopyOnce) {
     ThreadsOnDesk desk;
     desk.button(0, 6).function = 33;
