@@ -1,19 +1,52 @@
 // The one place that chooses the device threads of the window program.
 #include "app/device_threads.h"
 
+#include <random>
+
+#include "device/device_threads.h"
+#include "platform/system_clock.h"
+
 namespace karvo {
 
 namespace {
-// Stands in until the event and playback threads exist: starts nothing.
-class NoDeviceThreads final : public DeviceThreads {
+
+// Turns the threads' repaint requests into the window's posted repaint.
+class PostedRepaint final : public device::RepaintRequest {
   public:
-    void start(const DeviceThreadContext&) override {}
-    void stop() override {}
+    explicit PostedRepaint(std::function<void()> post) : post_(std::move(post)) {}
+    void requestRepaint() override { post_(); }
+
+  private:
+    std::function<void()> post_;
 };
+
+class ProgramDeviceThreads final : public DeviceThreads {
+  public:
+    void start(const DeviceThreadContext& c) override {
+        if (threads_) return;
+        repaint_ = std::make_unique<PostedRepaint>(c.requestRepaint);
+        const device::DeviceThreadContext context{c.link,   c.settings,   c.description, c.store,
+                                                  c.macros, c.downloader, *repaint_};
+        threads_ = std::make_unique<device::DeviceThreads>(context, clock_, std::random_device{}());
+        threads_->start();
+    }
+    void suspend() override {
+        if (threads_) threads_->suspend();
+    }
+    void stop() override {
+        if (threads_) threads_->stop();
+    }
+
+  private:
+    SystemClock clock_;
+    std::unique_ptr<PostedRepaint> repaint_;
+    std::unique_ptr<device::DeviceThreads> threads_;  // last: stopped before the rest goes
+};
+
 }  // namespace
 
 std::unique_ptr<DeviceThreads> makeDeviceThreads() {
-    return std::make_unique<NoDeviceThreads>();
+    return std::make_unique<ProgramDeviceThreads>();
 }
 
 }  // namespace karvo

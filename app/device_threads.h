@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "device/device_link.h"
+#include "device/downloader.h"
 #include "device/macro_sources.h"
 #include "settings/device_description.h"
 #include "settings/profile_store.h"
@@ -20,8 +21,9 @@ struct DeviceThreadContext {
     device::DeviceLink& link;
     SettingsModel& settings;
     const ProfileStore& store;
-    const device::MacroSources& macros;
+    device::MacroSources& macros;  // the event thread writes the mouse's adjustment back
     const DeviceDescription& description;
+    const device::Downloader& downloader;  // the marks of the last download
     // Asks for a repaint of the main window. Callable from any thread: it only posts.
     std::function<void()> requestRepaint;
 };
@@ -30,12 +32,15 @@ class DeviceThreads {
   public:
     virtual ~DeviceThreads() = default;
     virtual void start(const DeviceThreadContext& context) = 0;
-    // Ends both threads and waits for them (shutdown, mouse removed). Safe to call twice.
+    // The mouse was removed: the threads stop touching it (a playing macro ends before its
+    // next step) but stay alive, as the program ends or finds the mouse again.
+    virtual void suspend() = 0;
+    // Ends both threads and waits for them (shutdown). Safe to call twice.
     virtual void stop() = 0;
 };
 
-// The program's device threads. Until the device threads are built this gives threads that do
-// nothing, so the window runs without following the mouse's own switches.
+// The program's device threads: the event thread that follows the mouse's reports and the
+// host-side macro playback, on the real clock.
 std::unique_ptr<DeviceThreads> makeDeviceThreads();
 
 }  // namespace karvo

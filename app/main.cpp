@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         state.discovery->onMouseRemoved([&] {
-            deviceThreads->stop();
+            deviceThreads->suspend();
             window.removeTrayIcon();
             window.close();
         });

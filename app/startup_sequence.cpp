@@ -15,9 +15,8 @@ StartupSequence::Result StartupSequence::run(std::string_view commandLine) {
 
     // The threads start before any file is read; they wait for the link and the settings.
     services_.deviceThreads.start(
-        DeviceThreadContext{s.link, s.settings, s.store, s.macros, s.description, [&queue] {
-                                queue.post({msg::WM_REPAINT, 0, 0});
-                            }});
+        DeviceThreadContext{s.link, s.settings, s.store, s.macros, s.description, s.downloader,
+                            [&queue] { queue.post({msg::WM_REPAINT, 0, 0}); }});
     if (services_.blink)
         services_.blink->start();
 

@@ -75,6 +75,7 @@ class FakeThreads final : public DeviceThreads {
         log_.push_back("device threads");
         context.requestRepaint();
     }
+    void suspend() override {}
     void stop() override {}
 
   private:
