@@ -89,13 +89,10 @@ int ImageCommand::run(Session& session, Arguments& args) {
         }
     }
 
-    // The download would stop here: show the notices it would show, and say so by the code.
-    if (image.stopped()) {
-        for (const device::PlannedNotice& n : image.notices())
-            session.notifier().tipText(n.tipText);
-        return kExitFailure;
-    }
-    return kExitOk;
+    // The notices the download would show; when it would stop early, the exit code says so.
+    for (const device::PlannedNotice& n : image.notices())
+        session.notifier().tipText(n.tipText);
+    return image.stopped() ? kExitFailure : kExitOk;
 }
 
 }  // namespace karvo::cli

@@ -122,7 +122,8 @@ std::string stepText(Session& session, const MacroAction& step) {
 std::string modeText(const MacroRecord& r) {
     switch (r.playbackMode()) {
         case PlaybackMode::Repeat:
-            return "repeat " + std::to_string(r.repeatCount) + " times";
+            return r.repeatCount == 1 ? "runs once"
+                                      : "repeats " + std::to_string(r.repeatCount) + " times";
         case PlaybackMode::Mode1:
             return "mode 1, runs once";
         case PlaybackMode::Mode2:
@@ -147,7 +148,8 @@ int groupsCommand(Session& session, Library& lib) {
     for (std::size_t i = 0; i < g.groupCount(); ++i) {
         char head[32];
         std::snprintf(head, sizeof head, "%3zu  ", i + 1);
-        session.out() << head << g.groupName(i) << "  (" << g.macroCount(i) << " macros)\n";
+        session.out() << head << g.groupName(i) << "  (" << g.macroCount(i)
+                      << (g.macroCount(i) == 1 ? " macro)\n" : " macros)\n");
     }
     return kExitOk;
 }
@@ -170,8 +172,8 @@ int listCommand(Session& session, Library& lib, std::size_t group) {
         } else {
             char head[32];
             std::snprintf(head, sizeof head, "%3zu  ", m + 1);
-            session.out() << head << g.macroName(group, m) << "  (" << r.stepCount << " steps, "
-                          << modeText(r) << ")\n";
+            session.out() << head << g.macroName(group, m) << "  (" << r.stepCount
+                          << (r.stepCount == 1 ? " step, " : " steps, ") << modeText(r) << ")\n";
         }
     }
     if (json)
