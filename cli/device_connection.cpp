@@ -38,9 +38,16 @@ void checkStateFile(const fs::path& file) {
 }  // namespace
 
 DeviceConnection::DeviceConnection(Clock& clock, const Options& options) : link_(clock) {
+    // Everything that can fail is checked before the emulated mouse exists: it saves its
+    // memory when it goes, and a refused command must not leave a state file behind.
+    if (options.simulate && !options.stateFile.empty())
+        checkStateFile(options.stateFile);
+    if (!options.reportLog.empty()) {
+        log_ = std::make_unique<device::ReportLog>(clock, options.reportLog);
+        if (!log_->ok())
+            throw CliError::failure("cannot write the report log " + options.reportLog.string());
+    }
     if (options.simulate) {
-        if (!options.stateFile.empty())
-            checkStateFile(options.stateFile);
         sim::EmulatedMouse::Options mouseOptions;
         mouseOptions.stateFile = options.stateFile;
         mouseOptions.keepReports = false;
@@ -52,10 +59,7 @@ DeviceConnection::DeviceConnection(Clock& clock, const Options& options) : link_
         system_ = std::make_unique<hid::HidapiBackend>();
     }
     backend_ = system_.get();
-    if (!options.reportLog.empty()) {
-        log_ = std::make_unique<device::ReportLog>(clock, options.reportLog);
-        if (!log_->ok())
-            throw CliError::failure("cannot write the report log " + options.reportLog.string());
+    if (log_) {
         logging_ = std::make_unique<device::LoggingHidBackend>(*system_, *log_);
         backend_ = logging_.get();
     }

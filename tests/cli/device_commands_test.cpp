@@ -151,6 +151,13 @@ TEST(KarvoctlDevice, StateFileOfAnotherSizeIsRefusedAndLeftAlone) {
     EXPECT_EQ(cli.stateBytes(), "not a memory image");
 }
 
+TEST(KarvoctlDevice, ARefusedCommandLeavesNoStateFileBehind) {
+    CliFixture cli;
+    const CliResult r = cli.sim({"--report-log", (cli.dir / "no" / "log").string(), "status"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_FALSE(std::filesystem::exists(cli.state()));
+}
+
 TEST(KarvoctlDevice, StatusAndDevicesDescribeTheEmulatedMouse) {
     CliFixture cli;
     const CliResult status = cli.sim({"status"});
