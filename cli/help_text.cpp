@@ -1,0 +1,145 @@
+// The help texts of karvoctl. Kept terse and exact: scripts are written against these words.
+#include "cli/help_text.h"
+
+#include <array>
+
+namespace karvo::cli {
+namespace {
+
+constexpr std::array<CommandHelp, 12> kCommands = {{
+    {"devices", "devices", "list the mouse's HID interfaces and whether they can be opened",
+     "Lists every HID interface of a Karvo G7 Pro (vendor 5e3d, product 2a17 or 2a2c): its\n"
+     "path, vendor:product, product string, usage page/usage, the product variant (1 for\n"
+     "2a17, 0 for 2a2c) and whether this user may open it. When the mouse is there but may\n"
+     "not be opened, a hint on stderr says how to grant access. Exit 0 also when no mouse\n"
+     "is connected (the list is then empty).\n"},
+    {"status", "status", "whether the mouse is found, its variant and the profile it reports",
+     "Looks for the mouse as the window program does and asks it for its status. Prints\n"
+     "whether it was found, where, its variant, and the profile (1-4) the mouse says it\n"
+     "uses. Exit 1 when the mouse is not found or does not answer.\n"},
+    {"apply", "apply [--quiet]", "write the whole configuration of the data folder into the mouse",
+     "Writes the configuration of the data folder into the mouse's memory (every block\n"
+     "the window's apply button writes) and makes the mouse use it. A progress bar goes\n"
+     "to stderr when stderr is a terminal; --quiet leaves it and the closing line out.\n"
+     "Exit 1, with the notice's text, when the download stops early (the macros do not\n"
+     "fit in the mouse, or one cannot be encoded) or the mouse stops answering.\n"},
+    {"image", "image [--variant 0|1] [--prev-end N] [--bin FILE] [--blocks FILE]",
+     "compute what apply would write, without a mouse",
+     "Computes, without any device, the block writes of apply for the data folder.\n"
+     "  --bin FILE     write the 65536-byte memory image (bytes never written are 0)\n"
+     "  --blocks FILE  write the block writes in order, one a line: <address> <hex bytes>\n"
+     "  --variant 0|1  the product variant (default 1; 0 writes the whole header)\n"
+     "  --prev-end N   the macro area end of the previous download (default 0)\n"
+     "Without --bin or --blocks it prints a hex dump of the written ranges. When the\n"
+     "download would stop early, what would have been written up to there is still\n"
+     "written, the notice goes to stderr and the exit code is 1.\n"},
+    {"verify", "verify", "read back what apply writes and compare it with the computed image",
+     "Reads back from the mouse every address apply writes and compares it with the image\n"
+     "computed from the data folder. Slow by nature (about 4 ms a byte): it says how long\n"
+     "before it starts and shows progress on a terminal. Prints each differing address\n"
+     "with the expected and the read byte; exit 1 when any differ.\n"},
+    {"read", "read ADDR LEN", "read LEN bytes of the mouse's memory from ADDR",
+     "Reads LEN bytes (1 to 65536) of the mouse's memory from ADDR (0 to 65535); both\n"
+     "decimal or 0x hex, and the range must end within the 64 KiB memory. About 4 ms a\n"
+     "byte. Prints a hex dump, or with --json the address and the bytes.\n"},
+    {"show", "show [PROFILE]", "the settings of a profile in human terms",
+     "Shows profile PROFILE (1-4; default: the current one): each button with its function,\n"
+     "the DPI levels with their steps, device values and colours and which is active, the\n"
+     "lighting, the pointer and wheel speeds and the fire time.\n"},
+    {"profile", "profile [N]", "print the current profile, or make profile N current",
+     "Without N prints the current profile (1-4) of the configuration. With N writes it as\n"
+     "the current profile; the mouse takes it at the next apply.\n"},
+    {"set", "set SETTING ARGS...", "change one setting of the configuration",
+     "Changes one setting in the configuration file; the mouse takes it at the next apply.\n"
+     "Profiles are numbered 1-4, buttons 1 to the mouse's button count, DPI levels 1-6,\n"
+     "user colours 1-7; colour components are levels 0-15.\n"
+     "  set dpi LEVEL STEP              sensitivity step 0-16 of a DPI level\n"
+     "  set dpi-enabled LEVEL 0|1       whether the level takes part in DPI switching\n"
+     "  set dpi-colour LEVEL R G B      colour of a DPI level\n"
+     "  set dpi-level LEVEL             the active DPI level\n"
+     "  set button PROFILE SLOT CODE    function code of a button (0-40 except 33, gun\n"
+     "                                  presets 50+, macros 256+, 30000-30004)\n"
+     "  set lighting EFFECT             lighting effect 0-13\n"
+     "  set lighting-speed N            effect speed 0-5\n"
+     "  set brightness N                brightness 0-6\n"
+     "  set user-colour C R G B         one of the seven user colours\n"
+     "  set pointer-speed N             pointer speed 1-11\n"
+     "  set wheel-speed N               wheel speed 1-11\n"
+     "  set fire-time MS                fire key repeat time 8-300\n"},
+    {"macro",
+     "macro groups | list GROUP | show GROUP MACRO | export-group GROUP FILE | "
+     "import-group FILE | export GROUP MACRO FILE | import GROUP FILE",
+     "list, show, import and export macro groups and macros",
+     "Works on the macro groups of the configuration's language. GROUP and MACRO are names\n"
+     "or numbers (1-based, as 'macro groups' and 'macro list' show them).\n"
+     "  macro groups                     the groups and how many macros each holds\n"
+     "  macro list GROUP                 the macros of a group\n"
+     "  macro show GROUP MACRO           the steps of a macro\n"
+     "  macro export-group GROUP FILE    write a group to a group file (.dat)\n"
+     "  macro import-group FILE          take a group file in as a new group\n"
+     "  macro export GROUP MACRO FILE    write one macro to a single-macro file (.sdat)\n"
+     "  macro import GROUP FILE          add the macro of a single-macro file to a group\n"},
+    {"config", "config export FILE | import FILE | reset",
+     "export, import or reset the configuration file",
+     "  config export FILE   copy the configuration file to FILE\n"
+     "  config import FILE   replace the configuration with FILE (a configuration of this\n"
+     "                       product only)\n"
+     "  config reset         reset all four profiles from the factory copy\n"},
+    {"help", "help [COMMAND]", "general help, or the help of one command",
+     "Prints the general help, or the help of COMMAND. 'karvoctl COMMAND --help' does\n"
+     "the same.\n"},
+}};
+
+}  // namespace
+
+std::span<const CommandHelp> HelpText::commands() {
+    return kCommands;
+}
+
+const CommandHelp* HelpText::find(std::string_view name) {
+    for (const CommandHelp& c : kCommands) {
+        if (c.name == name)
+            return &c;
+    }
+    return nullptr;
+}
+
+std::string HelpText::usageLine(const CommandHelp* help) {
+    if (help == nullptr) {
+        return "usage: karvoctl [--data DIR] [--simulate[=STATEFILE]] [--report-log FILE] "
+               "[--json] COMMAND [ARGS]\n";
+    }
+    return "usage: karvoctl [OPTIONS] " + std::string(help->synopsis) + "\n";
+}
+
+std::string HelpText::general() {
+    std::string text = usageLine(nullptr);
+    text +=
+        "\nConfigures the Karvo G7 Pro gaming mouse from a terminal, with the files of the\n"
+        "karvo-gmouse program.\n\n"
+        "Options (before COMMAND):\n"
+        "  --data DIR               program folder holding skins/ (default: the folder of\n"
+        "                           this executable)\n"
+        "  --simulate[=STATEFILE]   talk to the emulated mouse; its 65536-byte memory is\n"
+        "                           loaded from STATEFILE when it exists and saved back\n"
+        "  --report-log FILE        append every report exchanged with the mouse to FILE:\n"
+        "                           <ms since start> <SET|GET|IN> <hex bytes>\n"
+        "  --json                   machine-readable output\n"
+        "  -h, --help               this help; 'karvoctl help COMMAND' for a command\n"
+        "  --version                the program version\n\n"
+        "Commands:\n";
+    for (const CommandHelp& c : kCommands) {
+        std::string name(c.name);
+        name.resize(10, ' ');
+        text += "  " + name + std::string(c.summary) + "\n";
+    }
+    text += "\nExit codes: 0 success, 1 failure (message on stderr), 2 bad usage.\n";
+    return text;
+}
+
+std::string HelpText::command(const CommandHelp& help) {
+    return usageLine(&help) + "\n" + std::string(help.summary) + ".\n\n" +
+           std::string(help.details);
+}
+
+}  // namespace karvo::cli

@@ -1,0 +1,136 @@
+// The parts of one karvoctl run; see session.h.
+#include "cli/session.h"
+
+#include <system_error>
+
+#include "app/language_text_index.h"
+#include "cli/cli_error.h"
+
+namespace karvo::cli {
+
+namespace fs = std::filesystem;
+
+Session::Session(const GlobalOptions& options, const Environment& environment, std::ostream& out,
+                 std::ostream& err)
+    : options_(options), environment_(environment), out_(out), err_(err), notifier_(err, texts_) {}
+
+Session::~Session() {
+    finish();
+}
+
+const ProgramPaths& Session::paths() {
+    if (paths_)
+        return *paths_;
+    const fs::path folder = options_.dataFolder.value_or(environment_.programFolder);
+    ProgramPaths paths = ProgramPaths::build(folder, 1);
+    std::error_code ec;
+    if (!fs::is_regular_file(paths.configFile, ec)) {
+        throw CliError::failure("no configuration in " + folder.string() + ": " +
+                                paths.configFile.string() +
+                                " is missing (--data names the folder that holds skins/)");
+    }
+    // The language decides the texts, the layout files and the macro folders.
+    language_ = ProfileStore(paths.configFolder, keys_, notifier_).readLanguage();
+    paths.setLanguage(language_);
+    paths_ = paths;
+    // A language folder without its texts still lets every command work; notices and names
+    // then fall back to numbers, so its own complaint is not shown.
+    RecordingNotifier quiet;
+    texts_.load(paths_->languageFolder, quiet);
+    return *paths_;
+}
+
+int Session::language() {
+    paths();
+    return language_;
+}
+
+const LanguageTextTable& Session::texts() {
+    paths();
+    return texts_;
+}
+
+const DeviceDescription& Session::description() {
+    if (!description_)
+        description_ = DeviceDescription::read(paths().configFile, notifier_);
+    return *description_;
+}
+
+ProfileStore& Session::store() {
+    if (!store_)
+        store_ = std::make_unique<ProfileStore>(paths().configFolder, keys_, notifier_);
+    return *store_;
+}
+
+SettingsModel& Session::settings() {
+    if (settings_)
+        return *settings_;
+    auto model = std::make_unique<SettingsModel>();
+    const int current = store().readCurrentProfile();
+    const int lang = language();
+    model->edit([&](Settings& s) {
+        s.currentProfile = current;
+        s.language = lang;
+    });
+    for (int p = 0; p < kProfiles; ++p) {
+        if (!store().loadProfile(*model, p, ProfileStore::Source::Config))
+            throw CliError::failure("cannot read the configuration " + paths().configFile.string());
+    }
+    settings_ = std::move(model);
+    return *settings_;
+}
+
+void Session::saveSettings() {
+    if (!store().saveAll(settings().snapshot()))
+        throw CliError::failure("cannot write the configuration " + paths().configFile.string());
+}
+
+MacroLibrary& Session::macros() {
+    if (!macros_) {
+        macros_ = std::make_unique<MacroLibrary>(keys_, notifier_);
+        macros_->load(paths(), language());
+    }
+    return *macros_;
+}
+
+const MainSkin& Session::skin() {
+    if (!skin_) {
+        auto skin = std::make_unique<MainSkin>();
+        const std::string& disabled =
+            texts().text(TextSection::Other, text::other::kDisabledFunction);
+        if (skin->load(paths().languageFolder, 1, disabled, notifier_) != MainSkin::Load::Loaded)
+            throw CliError::failure("the layout files of " + paths().languageFolder.string() +
+                                    " are missing");
+        skin_ = std::move(skin);
+    }
+    return *skin_;
+}
+
+DeviceConnection& Session::device() {
+    if (!device_) {
+        DeviceConnection::Options o;
+        o.simulate = options_.simulate;
+        o.stateFile = options_.stateFile;
+        o.reportLog = options_.reportLog;
+        device_ = std::make_unique<DeviceConnection>(clock(), o);
+    }
+    return *device_;
+}
+
+DeviceConnection& Session::mouse() {
+    DeviceConnection& connection = device();
+    if (!connection.discover(description().devString)) {
+        const std::string& why = connection.discovery().message();
+        throw CliError::failure(why.empty() ? "no " + description().productNameEn +
+                                                  " found (is it plugged in? 'karvoctl devices' "
+                                                  "lists what is there)"
+                                            : why);
+    }
+    return connection;
+}
+
+bool Session::finish() {
+    return device_ ? device_->finish(err_) : true;
+}
+
+}  // namespace karvo::cli

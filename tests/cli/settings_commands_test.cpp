@@ -1,0 +1,135 @@
+// The configuration commands: show names what the window would show, the setters write the
+// configuration file through the profile store and nothing else, and config export, import and
+// reset behave as the window's buttons.
+#include <gtest/gtest.h>
+
+#include "cli_fixture.h"
+#include "platform/private_profile.h"
+
+namespace karvo::testing {
+namespace {
+
+std::string key(const CliFixture& cli, std::string_view section, std::string_view name) {
+    return ini::readString(cli.configFile(), section, name, "<missing>", 300);
+}
+
+TEST(KarvoctlSettings, ShowNamesEachButtonsFunctionAndMarksTheActiveDpiLevel) {
+    CliFixture cli;
+    ASSERT_EQ(cli.run({"set", "button", "3", "2", "257"}).code, 0);  // Office, macro 2
+    ASSERT_EQ(cli.run({"set", "button", "3", "3", "50"}).code, 0);   // gun preset 1
+    ASSERT_EQ(cli.run({"set", "button", "3", "4", "30001"}).code, 0);
+    ASSERT_EQ(cli.run({"set", "dpi-level", "5"}).code, 0);
+
+    const CliResult r = cli.run({"show", "3"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Profile 3 of Karvo G7 Pro"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   1       1  Left click\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   2     257  Macro: Office / Paste\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   3      50  Gun preset 1: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   4   30001  Lights on/off\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("  * 5  step"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("  * 2  step"), std::string::npos) << r.out;
+
+    const CliResult json = cli.run({"--json", "show", "3"});
+    EXPECT_NE(json.out.find(R"({"button":2,"code":257,"function":"Macro: Office / Paste"})"),
+              std::string::npos)
+        << json.out;
+    EXPECT_NE(json.out.find(R"("level":5,"step":)"), std::string::npos);
+}
+
+TEST(KarvoctlSettings, ShowWithoutAProfileShowsTheCurrentOne) {
+    CliFixture cli;
+    ASSERT_EQ(cli.run({"profile", "4"}).code, 0);
+    EXPECT_EQ(key(cli, "Init", "CurConfig"), "3");
+    EXPECT_EQ(cli.run({"profile"}).out, "4\n");
+    EXPECT_EQ(cli.run({"--json", "profile"}).out, "{\"profile\":4}\n");
+    EXPECT_NE(cli.run({"show"}).out.find("Profile 4 (current)"), std::string::npos);
+}
+
+struct Setter {
+    std::vector<std::string> args;
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
+// Each setter's value lands under its own key, as the profile store writes it.
+const Setter kSetters[] = {
+    {{"set", "dpi", "3", "12"}, "ShareData", "DPI_SET2", "12"},
+    {{"set", "dpi-enabled", "6", "0"}, "ShareData", "DPI_SET_EN5", "0"},
+    {{"set", "dpi-colour", "2", "1", "2", "3"}, "ShareData", "DPI1_B", "3"},
+    {{"set", "dpi-level", "6"}, "ShareData", "DPI_LEVEL", "5"},
+    {{"set", "lighting", "13"}, "ShareData", "LED_TYPE", "13"},
+    {{"set", "lighting-speed", "5"}, "ShareData", "LED_CYCTIME", "5"},
+    {{"set", "brightness", "0"}, "ShareData", "LED_BRIGHT", "0"},
+    {{"set", "user-colour", "7", "15", "0", "9"}, "ShareData", "LED_USER6_R", "15"},
+    {{"set", "pointer-speed", "11"}, "ShareData", "DPI_SPEED", "11"},
+    {{"set", "wheel-speed", "0x1"}, "ShareData", "WHEEL_SPEED", "1"},
+    {{"set", "fire-time", "300"}, "ShareData", "FIRE_TIME", "300"},
+    {{"set", "button", "4", "8", "30004"}, "Config3", "K7", "30004"},
+};
+
+TEST(KarvoctlSettings, EverySetterWritesItsKeyAndLeavesTheOtherProfilesAlone) {
+    for (const Setter& s : kSetters) {
+        CliFixture cli;
+        const std::string before = key(cli, "Config0", "K1");
+        const CliResult r = cli.run(s.args);
+        EXPECT_EQ(r.code, 0) << s.key << ": " << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(key(cli, s.section, s.key), s.value) << s.key;
+        EXPECT_EQ(key(cli, "Config0", "K1"), before) << s.key;
+    }
+}
+
+TEST(KarvoctlSettings, TheLastLeftClickOfAProfileCannotBeTakenAway) {
+    CliFixture cli;
+    const std::string config = cli.dir.read("skins/config/config.ini");
+    const CliResult r = cli.run({"set", "button", "1", "1", "2"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("leave no button with the left click"), std::string::npos) << r.err;
+    EXPECT_EQ(cli.dir.read("skins/config/config.ini"), config);
+
+    // With a second left click the first may go.
+    ASSERT_EQ(cli.run({"set", "button", "1", "5", "1"}).code, 0);
+    EXPECT_EQ(cli.run({"set", "button", "1", "1", "2"}).code, 0);
+    EXPECT_EQ(key(cli, "Config0", "K0"), "2");
+}
+
+TEST(KarvoctlSettings, ExportedConfigurationComesBackOnImport) {
+    CliFixture cli;
+    const auto copy = cli.dir / "mine.ini";
+    ASSERT_EQ(cli.run({"set", "fire-time", "120"}).code, 0);
+    ASSERT_EQ(cli.run({"config", "export", copy.string()}).code, 0);
+    ASSERT_EQ(cli.run({"set", "fire-time", "80"}).code, 0);
+
+    const CliResult r = cli.run({"config", "import", copy.string()});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(key(cli, "ShareData", "FIRE_TIME"), "120");
+}
+
+TEST(KarvoctlSettings, ImportOfAnotherProductsFileIsRefused) {
+    CliFixture cli;
+    const auto other = cli.dir.write("other.ini",
+                                     "[PRODUCTNAME]\nPRODUCTNAME_EN=Other Mouse\n"
+                                     "[ShareData]\nFIRE_TIME=9\n");
+    const CliResult r = cli.run({"config", "import", other.string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("belongs to another product"), std::string::npos) << r.err;
+    EXPECT_EQ(key(cli, "ShareData", "FIRE_TIME"), "50");
+}
+
+TEST(KarvoctlSettings, ResetBringsBackTheFactorySettingsButKeepsTheCurrentProfile) {
+    CliFixture cli;
+    const std::string factory = ini::readString(cli.skins() / "config" / "configReset.ini",
+                                                "ShareData", "DPI_SET0", "", 10);
+    ASSERT_EQ(cli.run({"set", "dpi", "1", "16"}).code, 0);
+    ASSERT_EQ(cli.run({"profile", "3"}).code, 0);
+    ASSERT_NE(key(cli, "ShareData", "DPI_SET0"), factory);
+
+    EXPECT_EQ(cli.run({"config", "reset"}).code, 0);
+    EXPECT_EQ(key(cli, "ShareData", "DPI_SET0"), factory);
+    EXPECT_EQ(key(cli, "Init", "CurConfig"), "2");
+}
+
+}  // namespace
+}  // namespace karvo::testing
