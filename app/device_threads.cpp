@@ -23,7 +23,8 @@ class PostedRepaint final : public device::RepaintRequest {
 class ProgramDeviceThreads final : public DeviceThreads {
   public:
     void start(const DeviceThreadContext& c) override {
-        if (threads_) return;
+        if (threads_)
+            return;
         repaint_ = std::make_unique<PostedRepaint>(c.requestRepaint);
         const device::DeviceThreadContext context{c.link,   c.settings,   c.description, c.store,
                                                   c.macros, c.downloader, *repaint_};
@@ -31,10 +32,12 @@ class ProgramDeviceThreads final : public DeviceThreads {
         threads_->start();
     }
     void suspend() override {
-        if (threads_) threads_->suspend();
+        if (threads_)
+            threads_->suspend();
     }
     void stop() override {
-        if (threads_) threads_->stop();
+        if (threads_)
+            threads_->stop();
     }
 
   private:

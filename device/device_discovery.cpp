@@ -95,11 +95,11 @@ bool DeviceDiscovery::discover() {
                             "The Karvo G7 Pro is connected, but this user may not open " +
                                 info.path +
                                 ". Install the udev rule 60-karvo-gmouse.rules (see "
-                                "docs/permissions.md), then unplug the mouse and plug it in "
+                                "\"Access to the mouse\" in the README), then unplug the mouse and "
+                                "plug it in "
                                 "again.");
             } else if (opened.error != hid::OpenError::NotFound) {
-                noteFailure(Outcome::CannotOpen, "The Karvo G7 Pro is connected, but " +
-                                                     info.path +
+                noteFailure(Outcome::CannotOpen, "The Karvo G7 Pro is connected, but " + info.path +
                                                      " cannot be opened: " + opened.detail);
             }
             continue;
