@@ -6,6 +6,7 @@
 #include <QSocketNotifier>
 
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -111,6 +112,18 @@ int main(int argc, char** argv) {
         options.commandLine += (i ? " " : "") + arg;
     }
 
+    // Qt would abort with a list of plugins; say plainly what is missing instead.
+    const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+                            std::getenv("QT_QPA_PLATFORM") || !options.renderPages.empty();
+    if (!hasDisplay) {
+        std::fprintf(stderr,
+                     "karvo-gmouse: no display to open the window on. Run it in a desktop "
+                     "session, under Xvfb (see the README), or with QT_QPA_PLATFORM=offscreen.\n");
+        return 1;
+    }
+    if (!options.renderPages.empty() && !std::getenv("QT_QPA_PLATFORM")) {
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    }
     QApplication app(argc, argv);
     const auto programFolder = karvo::process::executableFolder(argv[0]);
     MouseBackend mouse(options.simulate);
