@@ -66,17 +66,21 @@ std::vector<MacroRecord> MacroLibrary::constantMacros() const {
 
 bool MacroLibrary::writeGroupMacro(int group, int macro, const MacroRecord& record) {
     const std::lock_guard lock(mutex_);
-    if (group < 0 || macro < 0) return false;
+    if (group < 0 || macro < 0)
+        return false;
     const auto g = static_cast<std::size_t>(group);
     const auto m = static_cast<std::size_t>(macro);
     const std::size_t count = groups_->macroCount(g);
-    if (m >= count) return false;
+    if (m >= count)
+        return false;
     MacroTable table;
     table.setCount(static_cast<long long>(count));
     *table.macro(m) = record;
-    if (!file_->writeMacro(groups_->groupFile(g), table, m)) return false;
+    if (!file_->writeMacro(groups_->groupFile(g), table, m))
+        return false;
     if (groups_->currentGroup() == group) {
-        if (MacroRecord* shown = groups_->table().macro(m)) *shown = record;
+        if (MacroRecord* shown = groups_->table().macro(m))
+            *shown = record;
     }
     return true;
 }

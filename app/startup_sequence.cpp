@@ -14,9 +14,10 @@ StartupSequence::Result StartupSequence::run(std::string_view commandLine) {
     MessageQueue& queue = services_.queue;
 
     // The threads start before any file is read; they wait for the link and the settings.
-    services_.deviceThreads.start(
-        DeviceThreadContext{s.link, s.settings, s.store, s.macros, s.description, s.downloader,
-                            [&queue] { queue.post({msg::WM_REPAINT, 0, 0}); }});
+    services_.deviceThreads.start(DeviceThreadContext{s.link, s.settings, s.store, s.macros,
+                                                      s.description, s.downloader, [&queue] {
+                                                          queue.post({msg::WM_REPAINT, 0, 0});
+                                                      }});
     if (services_.blink)
         services_.blink->start();
 

@@ -110,10 +110,10 @@ TEST(ShippedSkin, EveryControlTheCodeUsesLiesInsideItsPicture) {
         std::set<int> seen;
         for (const skin::Control& c : window.controls) {
             const SkinRect r = layout.rect(c.index);
-            const std::string what = std::string(layoutFileSpec(window.file).fileName) + " " +
+            const std::string what = std::string(layoutFileInfo(window.file).fileName) + " " +
                                      std::to_string(c.index) + " (" + std::string(c.name) + ")";
             EXPECT_TRUE(seen.insert(c.index).second) << what << " is listed twice";
-            EXPECT_LT(static_cast<std::size_t>(c.index), layoutFileSpec(window.file).entries)
+            EXPECT_LT(static_cast<std::size_t>(c.index), layoutFileInfo(window.file).entries)
                 << what;
             EXPECT_FALSE(r.empty()) << what;
             EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.width <= size.width &&
@@ -128,14 +128,14 @@ TEST(ShippedSkin, EveryControlTheCodeUsesLiesInsideItsPicture) {
 
 TEST(ShippedSkin, EveryLanguageKeepsTheSharedPicturesGeometry) {
     RecordingNotifier notifier;
-    for (const auto& spec : kLayoutFiles) {
-        const SkinLayout english = readLayout(1, spec.id, notifier);
+    for (const auto& info : kLayoutFiles) {
+        const SkinLayout english = readLayout(1, info.id, notifier);
         for (const int language : languages()) {
-            const SkinLayout other = readLayout(language, spec.id, notifier);
+            const SkinLayout other = readLayout(language, info.id, notifier);
             ASSERT_EQ(other.size(), english.size());
             for (std::size_t i = 0; i < english.size(); ++i) {
                 EXPECT_EQ(other.rect(static_cast<int>(i)), english.rect(static_cast<int>(i)))
-                    << spec.fileName << " entry " << i << " of language " << language;
+                    << info.fileName << " entry " << i << " of language " << language;
             }
         }
     }

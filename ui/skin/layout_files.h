@@ -27,14 +27,14 @@ enum class LayoutReader {
     Dialog,  // splitDialogValue: label,x,y,w,h,text,  (a comma closes the text)
 };
 
-struct LayoutFileSpec {
+struct LayoutFileInfo {
     LayoutFile id;
     std::string_view fileName;
     std::size_t entries;
     LayoutReader reader;
 };
 
-inline constexpr std::array<LayoutFileSpec, 10> kLayoutFiles = {{
+inline constexpr std::array<LayoutFileInfo, 10> kLayoutFiles = {{
     {LayoutFile::Main, "skin_main.ini", 80, LayoutReader::Window},
     {LayoutFile::Color, "skin_color.ini", 103, LayoutReader::Window},
     {LayoutFile::Advance, "skin_advance.ini", 138, LayoutReader::Window},
@@ -48,10 +48,10 @@ inline constexpr std::array<LayoutFileSpec, 10> kLayoutFiles = {{
     {LayoutFile::Gun, "skin_gun.ini", 20, LayoutReader::Window},
 }};
 
-constexpr const LayoutFileSpec& layoutFileSpec(LayoutFile id) {
-    for (const auto& spec : kLayoutFiles) {
-        if (spec.id == id)
-            return spec;
+constexpr const LayoutFileInfo& layoutFileInfo(LayoutFile id) {
+    for (const auto& info : kLayoutFiles) {
+        if (info.id == id)
+            return info;
     }
     return kLayoutFiles[0];  // unreachable: every id is in the table
 }

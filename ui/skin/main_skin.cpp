@@ -32,7 +32,7 @@ MainSkin::Load MainSkin::load(const std::filesystem::path& languageFolder, int s
     std::vector<ini::IniSnapshot> files;
     files.reserve(kMainWindowFiles.size());
     for (const LayoutFile id : kMainWindowFiles) {
-        files.emplace_back(languageFolder / layoutFileSpec(id).fileName);
+        files.emplace_back(languageFolder / layoutFileInfo(id).fileName);
         if (!files.back().exists()) {
             notifier.tipText(4);
             return Load::MissingFile;
@@ -42,8 +42,8 @@ MainSkin::Load MainSkin::load(const std::filesystem::path& languageFolder, int s
     MainSkin next;
     next.scale_ = scale;
     for (std::size_t i = 0; i < kMainWindowFiles.size(); ++i) {
-        const LayoutFileSpec& spec = layoutFileSpec(kMainWindowFiles[i]);
-        next.layouts_[i] = SkinLayout::read(files[i], kButtonSection, spec.entries, scale);
+        const LayoutFileInfo& info = layoutFileInfo(kMainWindowFiles[i]);
+        next.layouts_[i] = SkinLayout::read(files[i], kButtonSection, info.entries, scale);
     }
     const ini::IniSnapshot& mainFile = files[slotOf(LayoutFile::Main)];
     const ini::IniSnapshot& macFile = files[slotOf(LayoutFile::Mac)];
