@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/language_text_index.h"
 #include "app/window_messages.h"
 #include "ui/skin/advanced_page_painter.h"
 #include "ui/skin/header_painter.h"
@@ -30,6 +31,11 @@ constexpr int kMacroLast = 19;
 
 constexpr ColourRef kProgressColour = 0xE0A000;  // a light blue, as COLORREF
 }  // namespace
+
+std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts) {
+    return {{msg::ID_TRAY_SHOW, texts.text(TextSection::DevMac, text::devmac::kTrayShow)},
+            {msg::ID_TRAY_EXIT, texts.text(TextSection::DevMac, text::devmac::kTrayExit)}};
+}
 
 CKarvo_GMouseDlg::CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum)
     : parts_(parts), pictures_(std::move(pictures)), keyNum_(std::clamp(keyNum, 0, kButtonSlots)) {}
@@ -234,9 +240,17 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
             shutdown();
             break;
         case msg::WM_EXIT_PROGRAM:
-            shutDown_ = true;
-            parts_.host.removeTrayIcon();
-            parts_.host.close();
+            endWindow(false);
+            break;
+        case msg::WM_TRAY_NOTIFY:
+            if (m.wparam == msg::kTrayIconId && m.lparam == msg::WM_LBUTTONDBLCLK)
+                parts_.host.restore();
+            break;
+        case msg::WM_COMMAND:
+            if (m.wparam == msg::ID_TRAY_SHOW)
+                parts_.host.restore();
+            else if (m.wparam == msg::ID_TRAY_EXIT)
+                shutdown();
             break;
         case msg::WM_REPAINT:
             parts_.host.invalidate();
@@ -258,14 +272,26 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
 }
 
 void CKarvo_GMouseDlg::shutdown() {
+    endWindow(true);
+}
+
+void CKarvo_GMouseDlg::mouseRemoved() {
+    endWindow(false);
+}
+
+void CKarvo_GMouseDlg::endWindow(bool reportToMouse) {
     if (shutDown_)
         return;
     shutDown_ = true;
+    drag_ = Drag::None;
+    pressed_ = false;
     parts_.host.removeTrayIcon();
-    if (parts_.link) {
+    if (reportToMouse && parts_.link) {
         parts_.link->sendRefresh();
         parts_.link->sendClosing();
     }
+    // A notice still on screen would keep its own loop running past the window's end.
+    parts_.warning.close();
     parts_.host.close();
 }
 

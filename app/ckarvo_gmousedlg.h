@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+#include "app/language_text.h"
 #include "app/window_host.h"
 #include "device/device_link.h"
 #include "platform/message_queue.h"
@@ -21,6 +22,9 @@
 #include "ui/skin/skinned_window.h"
 
 namespace karvo {
+
+// The tray icon's menu in the current language: show, then exit.
+std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts);
 
 class CKarvo_GMouseDlg final : public SkinnedWindow {
   public:
@@ -55,6 +59,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     // The shutdown path: tray icon off, refresh and closing reports to the mouse, open dialogs
     // ended, then the window. Runs once.
     void shutdown();
+    // Our mouse was unplugged (its threads are already suspended): tray icon off, open
+    // dialogs ended, then the window, with no reports to a mouse that is gone.
+    void mouseRemoved();
 
     Page page() const { return page_; }
     // For the blink thread, which asks from its own thread.
@@ -78,6 +85,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     void startDrag(Drag drag);
     void dragTo(std::int32_t x);
     void paintProgress(Canvas& canvas) const;
+    void endWindow(bool reportToMouse);
 
     Parts parts_;
     PagePictures pictures_;

@@ -125,6 +125,9 @@ int main(int argc, char** argv) {
         ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     }
     QApplication app(argc, argv);
+    // The window lives on in the tray when hidden, and a notice closed while it is hidden is
+    // not the end of the program: only the shutdown path ends it.
+    QApplication::setQuitOnLastWindowClosed(false);
     const auto programFolder = karvo::process::executableFolder(argv[0]);
     MouseBackend mouse(options.simulate);
     std::unique_ptr<karvo::PointerSettings> pointer = karvo::X11PointerSettings::openSession();
@@ -140,7 +143,7 @@ int main(int argc, char** argv) {
         runner, queue,
         {(skinFolder / "warning_mask.jpg").string(), (skinFolder / "warning_normal.jpg").string(),
          (skinFolder / "warning_over.jpg").string()});
-    karvo::qt::QtMainWindow window(pictures, fonts);
+    karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(programFolder, warning, *pointer);
 
     karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link},
@@ -176,8 +179,7 @@ int main(int argc, char** argv) {
                         state.description.keyNum);
         state.discovery->onMouseRemoved([&] {
             deviceThreads->suspend();
-            window.removeTrayIcon();
-            window.close();
+            dlg.mouseRemoved();
         });
         std::unique_ptr<QSocketNotifier> hotPlug;
         if (auto* n = mouse.notifier(); n && n->fileDescriptor() >= 0) {

@@ -25,6 +25,9 @@ class StartupPlatform {
     // font could not be registered.
     virtual bool applyFonts(const FontChoice& choice, const std::filesystem::path& skinFolder) = 0;
     virtual void setWindowTitle(const std::string& title) = 0;
+    // The window's and the tray's icon, from a picture file; a missing one leaves the
+    // system's default.
+    virtual void setWindowIcon(const std::string& picture) = 0;
     virtual TextSize pictureSize(const std::string& picture) = 0;
     // Sizes the main window (window pixels) and gives it that rectangle as its outline.
     virtual void shapeWindow(TextSize size) = 0;

@@ -1,6 +1,7 @@
 // The start-up sequence of the main window.
 #include "app/startup_sequence.h"
 
+#include "app/ckarvo_gmousedlg.h"
 #include "app/window_messages.h"
 
 namespace karvo {
@@ -20,6 +21,7 @@ StartupSequence::Result StartupSequence::run(std::string_view commandLine) {
                                                       }});
     if (services_.blink)
         services_.blink->start();
+    platform.setWindowIcon((s.paths.skinFolder / "karvo_icon.png").string());
 
     const TextSize screen = platform.screenSize();
     s.screenWidth = screen.width;
@@ -78,6 +80,7 @@ StartupSequence::Result StartupSequence::run(std::string_view commandLine) {
 void StartupSequence::afterFind() {
     ProgramState& s = state_;
     services_.host.addTrayIcon();
+    services_.host.setTrayMenu(trayMenuItems(s.texts));
 
     const Settings now = s.settings.snapshot();
     if (now.shared.softHardMac == 1) {

@@ -2,11 +2,21 @@
 // plain execution; the decisions stay in the controller.
 #pragma once
 
+#include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/skin/skin_layout.h"
 
 namespace karvo {
+
+// An entry of the tray icon's menu: the command it posts (WM_COMMAND) and its caption.
+struct TrayMenuItem {
+    std::uintptr_t command = 0;
+    std::string text;
+    bool operator==(const TrayMenuItem&) const = default;
+};
 
 class WindowHost {
   public:
@@ -19,6 +29,9 @@ class WindowHost {
     virtual void startSystemMove() = 0;  // let the system drag the window with the mouse
     virtual void addTrayIcon() = 0;
     virtual void removeTrayIcon() = 0;
+    // The tray icon's menu; choosing an entry posts WM_COMMAND with its command. A double
+    // click on the icon posts WM_TRAY_NOTIFY (kTrayIconId, WM_LBUTTONDBLCLK).
+    virtual void setTrayMenu(std::vector<TrayMenuItem> items) = 0;
     virtual void messageBox(std::string_view text) = 0;
     // The window's frame on screen, and whether it is hidden in the tray.
     virtual SkinRect frame() const = 0;

@@ -10,14 +10,17 @@ namespace karvo::msg {
 // System messages and their arguments.
 inline constexpr std::uint32_t WM_CLOSE = 0x0010;
 inline constexpr std::uint32_t WM_NCLBUTTONDOWN = 0x00A1;
+inline constexpr std::uint32_t WM_COMMAND = 0x0111;
 inline constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;
 inline constexpr std::uintptr_t SC_MINIMIZE = 0xF020;
 inline constexpr std::uintptr_t SC_CLOSE = 0xF060;
 inline constexpr std::uintptr_t SC_RESTORE = 0xF120;
 inline constexpr std::uintptr_t HTCAPTION = 2;
+inline constexpr std::intptr_t WM_LBUTTONDBLCLK = 0x0203;
+inline constexpr std::intptr_t WM_RBUTTONUP = 0x0205;
 
 // Between the program's windows.
-inline constexpr std::uint32_t WM_TRAY_NOTIFY = 0x0401;
+inline constexpr std::uint32_t WM_TRAY_NOTIFY = 0x0401;  // wparam kTrayIconId, lparam the mouse
 inline constexpr std::uint32_t WM_GUN_DIALOG_DONE = 0x040A;
 inline constexpr std::uint32_t WM_SOUND_LIGHT_DONE = 0x040C;
 inline constexpr std::uint32_t WM_MENU_CLOSED = 0x07E9;
@@ -33,6 +36,11 @@ inline constexpr std::uint32_t WM_REPAINT = 0x83F0;
 inline constexpr std::uint32_t WM_EDIT_COMBINATION = 0x83F4;
 inline constexpr std::uint32_t WM_EXIT_PROGRAM = 0x83F5;
 inline constexpr std::uint32_t WM_MACRO_ROW_SELECT = 0x2B11;
+
+// The tray icon and the commands of its menu (WM_COMMAND wparam).
+inline constexpr std::uintptr_t kTrayIconId = 153;
+inline constexpr std::uintptr_t ID_TRAY_EXIT = 32800;
+inline constexpr std::uintptr_t ID_TRAY_SHOW = 32801;
 
 // This port's own, above the design's range: a worker's download progress (wparam blocks
 // written, lparam blocks in all), its end (wparam the result), and notices raised on another

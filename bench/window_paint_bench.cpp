@@ -24,6 +24,7 @@ class NoWindow final : public karvo::WindowHost {
     void startSystemMove() override {}
     void addTrayIcon() override {}
     void removeTrayIcon() override {}
+    void setTrayMenu(std::vector<karvo::TrayMenuItem>) override {}
     void messageBox(std::string_view) override {}
     karvo::SkinRect frame() const override { return {}; }
     bool hidden() const override { return false; }

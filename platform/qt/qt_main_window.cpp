@@ -2,18 +2,30 @@
 #include "platform/qt/qt_main_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
 
+#include "app/window_messages.h"
+
 namespace karvo::qt {
 
-QtMainWindow::QtMainWindow(PictureCache& pictures, const QtFonts& fonts)
-    : pictures_(pictures), fonts_(fonts) {}
+QtMainWindow::QtMainWindow(PictureCache& pictures, const QtFonts& fonts, MessageQueue& queue)
+    : pictures_(pictures), fonts_(fonts), queue_(queue) {}
+
+QtMainWindow::~QtMainWindow() {
+    // The tray icon and its menu go before the widget they would show.
+    tray_.reset();
+    trayMenu_.reset();
+}
 
 void QtMainWindow::attach(SkinnedWindow& controller) {
     widget_ = std::make_unique<SkinWidget>(controller, pictures_, fonts_);
+    widget_->installEventFilter(this);
     widget_->setWindowTitle(title_);
+    if (!icon_.isNull())
+        widget_->setWindowIcon(icon_);
     if (size_.isValid())
         widget_->setFixedSize(size_);
 }
@@ -22,6 +34,26 @@ void QtMainWindow::setTitle(const QString& title) {
     title_ = title;
     if (widget_)
         widget_->setWindowTitle(title);
+}
+
+void QtMainWindow::setIcon(const QIcon& icon) {
+    icon_ = icon;
+    if (widget_)
+        widget_->setWindowIcon(icon);
+    if (tray_)
+        tray_->setIcon(icon);
+}
+
+bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A close from the window manager (a keyboard shortcut, a taskbar menu) is the system's
+    // close command: the window goes to the tray and the program keeps running. Only the
+    // exit entries end it, through the shutdown path.
+    if (watched == widget_.get() && event->type() == QEvent::Close) {
+        event->ignore();
+        queue_.post({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void QtMainWindow::setFixedSize(QSize size) {
@@ -42,6 +74,7 @@ void QtMainWindow::minimise() {
 
 void QtMainWindow::restore() {
     if (widget_) {
+        // Shows a window hidden in the tray as well as one that is minimised.
         widget_->showNormal();
         widget_->raise();
         widget_->activateWindow();
@@ -66,20 +99,41 @@ void QtMainWindow::startSystemMove() {
 void QtMainWindow::addTrayIcon() {
     if (tray_ || !QSystemTrayIcon::isSystemTrayAvailable())
         return;
-    tray_ = std::make_unique<QSystemTrayIcon>(
-        QIcon(QPixmap::fromImage(QImage(32, 32, QImage::Format_RGB32))));
+    tray_ = std::make_unique<QSystemTrayIcon>(icon_);
     tray_->setToolTip(title_);
-    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, [this](auto reason) {
-        if (reason == QSystemTrayIcon::DoubleClick && widget_) {
-            widget_->show();
-            restore();
-        }
+    QObject::connect(tray_.get(), &QSystemTrayIcon::activated, this, [this](auto reason) {
+        if (reason == QSystemTrayIcon::DoubleClick)
+            queue_.post({msg::WM_TRAY_NOTIFY, msg::kTrayIconId, msg::WM_LBUTTONDBLCLK});
     });
+    buildTrayMenu();
     tray_->show();
 }
 
 void QtMainWindow::removeTrayIcon() {
     tray_.reset();
+    trayMenu_.reset();
+}
+
+void QtMainWindow::setTrayMenu(std::vector<TrayMenuItem> items) {
+    trayItems_ = std::move(items);
+    buildTrayMenu();
+}
+
+void QtMainWindow::buildTrayMenu() {
+    if (!tray_)
+        return;
+    // The system shows the menu on a right click, in its own way on each desktop; each entry
+    // posts its command to the controller, which decides what it does.
+    auto menu = std::make_unique<QMenu>();
+    for (const TrayMenuItem& item : trayItems_) {
+        const std::uintptr_t command = item.command;
+        QObject::connect(menu->addAction(QString::fromStdString(item.text)), &QAction::triggered,
+                         this, [this, command] {
+                             queue_.post({msg::WM_COMMAND, command, 0});
+                         });
+    }
+    tray_->setContextMenu(menu.get());
+    trayMenu_ = std::move(menu);
 }
 
 void QtMainWindow::messageBox(std::string_view text) {

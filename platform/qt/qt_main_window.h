@@ -3,22 +3,31 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
+#include <QIcon>
+#include <QMenu>
+#include <QObject>
 #include <QSystemTrayIcon>
 
 #include "app/window_host.h"
+#include "platform/message_queue.h"
 #include "platform/qt/skin_widget.h"
 
 namespace karvo::qt {
 
-class QtMainWindow final : public WindowHost {
+class QtMainWindow final : public QObject, public WindowHost {
   public:
-    QtMainWindow(PictureCache& pictures, const QtFonts& fonts);
+    // Tray clicks and menu commands, and a close asked by the window manager, reach the
+    // controller as messages through `queue`.
+    QtMainWindow(PictureCache& pictures, const QtFonts& fonts, MessageQueue& queue);
+    ~QtMainWindow() override;
     // The controller comes after the window, as it needs the window as its host.
     void attach(SkinnedWindow& controller);
     SkinWidget* widget() { return widget_.get(); }
     void setTitle(const QString& title);
     void setFixedSize(QSize size);
+    void setIcon(const QIcon& icon);
 
     void invalidate() override;
     void minimise() override;
@@ -28,16 +37,26 @@ class QtMainWindow final : public WindowHost {
     void startSystemMove() override;
     void addTrayIcon() override;
     void removeTrayIcon() override;
+    void setTrayMenu(std::vector<TrayMenuItem> items) override;
     void messageBox(std::string_view text) override;
     SkinRect frame() const override;
     bool hidden() const override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void buildTrayMenu();
+
     PictureCache& pictures_;
     const QtFonts& fonts_;
+    MessageQueue& queue_;
     QString title_;
     QSize size_;
+    QIcon icon_;
+    std::vector<TrayMenuItem> trayItems_;
     std::unique_ptr<SkinWidget> widget_;
+    std::unique_ptr<QMenu> trayMenu_;
     std::unique_ptr<QSystemTrayIcon> tray_;
 };
 

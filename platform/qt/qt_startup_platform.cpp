@@ -2,6 +2,8 @@
 #include "platform/qt/qt_startup_platform.h"
 
 #include <QGuiApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QScreen>
 
 namespace karvo::qt {
@@ -27,6 +29,11 @@ bool QtStartupPlatform::applyFonts(const FontChoice& choice,
 
 void QtStartupPlatform::setWindowTitle(const std::string& title) {
     window_.setTitle(QString::fromStdString(title));
+}
+
+void QtStartupPlatform::setWindowIcon(const std::string& picture) {
+    if (const QImage* image = pictures_.get(picture))
+        window_.setIcon(QIcon(QPixmap::fromImage(*image)));
 }
 
 TextSize QtStartupPlatform::pictureSize(const std::string& picture) {

@@ -25,6 +25,7 @@ class QtStartupPlatform final : public StartupPlatform {
     int logicalDpi() override;
     bool applyFonts(const FontChoice& choice, const std::filesystem::path& skinFolder) override;
     void setWindowTitle(const std::string& title) override;
+    void setWindowIcon(const std::string& picture) override;
     TextSize pictureSize(const std::string& picture) override;
     void shapeWindow(TextSize size) override;
     hid::HidBackend& hidBackend() override { return hid_; }

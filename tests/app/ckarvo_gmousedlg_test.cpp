@@ -116,6 +116,63 @@ TEST(CKarvo_GMouseDlg, TheExitEntryHidesSendsRefreshAndClosingAndEndsOnce) {
     EXPECT_EQ(f.desk.sets().size(), sets.size());
 }
 
+TEST(CKarvo_GMouseDlg, TheTrayShowsTheHiddenWindowAndItsExitRunsTheShutdownPath) {
+    MainWindowFixture f;
+    f.desk.attach();
+    f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
+    f.dlg.onMessage({msg::WM_TRAY_NOTIFY, msg::kTrayIconId, 0x0202});  // a single click
+    f.dlg.onMessage({msg::WM_TRAY_NOTIFY, 7, msg::WM_LBUTTONDBLCLK});  // not our icon
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"minimise", "hide"}));
+    f.dlg.onMessage({msg::WM_TRAY_NOTIFY, msg::kTrayIconId, msg::WM_LBUTTONDBLCLK});
+    f.dlg.onMessage({msg::WM_COMMAND, msg::ID_TRAY_SHOW, 0});
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"minimise", "hide", "restore", "restore"}));
+
+    const std::size_t before = f.desk.sets().size();
+    f.dlg.onMessage({msg::WM_COMMAND, msg::ID_TRAY_EXIT, 0});
+    EXPECT_TRUE(f.dlg.shutDown());
+    EXPECT_EQ(f.window.calls.back(), "close");
+    EXPECT_EQ(f.desk.sets().size(), before + 3);  // refresh (two reports) and closing
+    EXPECT_EQ(f.desk.sets().back()[1], 0x20);
+}
+
+TEST(CKarvo_GMouseDlg, TheTrayMenuHasShowThenExitInTheLanguage) {
+    LanguageTextTable texts;
+    RecordingNotifier notices;
+    ASSERT_EQ(texts.load(testing::builtSkinFolder() / "1_INI_EN", notices),
+              LanguageTextTable::Load::Loaded);
+    const auto items = trayMenuItems(texts);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], (TrayMenuItem{msg::ID_TRAY_SHOW, "Show"}));
+    EXPECT_EQ(items[1], (TrayMenuItem{msg::ID_TRAY_EXIT, "Exit"}));
+}
+
+TEST(CKarvo_GMouseDlg, EndingTheProgramEndsAnOpenNoticeFirst) {
+    MainWindowFixture f;
+    f.desk.attach();
+    std::vector<std::string> callsWhileOpen;
+    f.runner.script = [&](SkinnedWindow&) {
+        // The user picks the tray's exit while a notice is on screen.
+        f.dlg.onMessage({msg::WM_COMMAND, msg::ID_TRAY_EXIT, 0});
+        callsWhileOpen = f.window.calls;
+    };
+    EXPECT_EQ(f.warning.showWarning("still open"), 0);
+    EXPECT_EQ(f.runner.ended, 1);
+    EXPECT_TRUE(f.warning.closed());
+    EXPECT_EQ(callsWhileOpen, (std::vector<std::string>{"tray off", "close"}));
+}
+
+TEST(CKarvo_GMouseDlg, UnpluggingTheMouseEndsTheWindowWithoutReports) {
+    MainWindowFixture f;
+    f.desk.attach();
+    const std::size_t before = f.desk.sets().size();
+    f.dlg.mouseRemoved();
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"tray off", "close"}));
+    EXPECT_TRUE(f.warning.closed());
+    EXPECT_EQ(f.desk.sets().size(), before);
+    f.dlg.onMessage({msg::WM_EXIT_PROGRAM, 0, 0});  // already ended: nothing more
+    EXPECT_EQ(f.window.calls.size(), 2u);
+}
+
 TEST(CKarvo_GMouseDlg, TheSystemCloseCommandOnlyHidesTheWindow) {
     MainWindowFixture f;
     f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});

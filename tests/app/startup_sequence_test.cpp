@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "app/ckarvo_gmousedlg.h"
 #include "app/window_messages.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "fake_window.h"
@@ -47,6 +48,9 @@ class FakePlatform final : public StartupPlatform {
         return true;
     }
     void setWindowTitle(const std::string& title) override { log_.push_back("title " + title); }
+    void setWindowIcon(const std::string& picture) override {
+        log_.push_back("icon " + fs::path(picture).filename().string());
+    }
     TextSize pictureSize(const std::string& picture) override {
         log_.push_back("picture " + fs::path(picture).filename().string());
         return {1100, 700};
@@ -125,11 +129,18 @@ struct StartupFixture {
 TEST(StartupSequence, RunsItsStepsInTheirOrderAndStartsTheDownload) {
     StartupFixture f;
     ASSERT_EQ(f.run(), StartupSequence::Result::Running);
-    const Log expected = {"device threads",     "screen",        "fonts",
-                          "title Karvo G7 Pro", "notifications", "picture main_mask.jpg",
-                          "shape 1100x700",     "enumerate"};
+    const Log expected = {"device threads",
+                          "icon karvo_icon.png",
+                          "screen",
+                          "fonts",
+                          "title Karvo G7 Pro",
+                          "notifications",
+                          "picture main_mask.jpg",
+                          "shape 1100x700",
+                          "enumerate"};
     EXPECT_EQ(f.log, expected);
     EXPECT_EQ(f.window.calls, std::vector<std::string>{"tray on"});
+    EXPECT_EQ(f.window.trayMenu, trayMenuItems(f.state.texts));
     EXPECT_TRUE(f.notifier.notices.empty());
     EXPECT_FALSE(f.state.hideAtStart);
     // The download ran on its worker and told the window through the queue.

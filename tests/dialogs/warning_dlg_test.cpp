@@ -120,5 +120,26 @@ TEST(WarningDlg, ANoticeFromAnotherThreadWaitsForTheWindowThread) {
     EXPECT_EQ(shownCount, 2);
 }
 
+TEST(WarningDlg, ClosingEndsTheOpenNoticeAndWritesLaterOnesOut) {
+    WarningFixture f;
+    std::thread worker([&] { f.dlg.message("queued before the end"); });
+    worker.join();
+    ::testing::internal::CaptureStderr();
+    f.runner.script = [&](SkinnedWindow&) {
+        // The program ends while this notice is on screen.
+        f.dlg.close();
+        EXPECT_TRUE(f.dlg.closed());
+    };
+    EXPECT_EQ(f.dlg.showWarning("open at the end"), 0);
+    EXPECT_EQ(f.runner.ended, 1);
+    f.dlg.message("after the end");
+    f.dlg.showQueued();
+    EXPECT_EQ(f.runner.frames.size(), 1u);  // no dialog opened after the close
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "queued before the end\nafter the end\n");
+
+    f.dlg.close();  // a second close changes nothing
+    EXPECT_EQ(f.runner.ended, 1);
+}
+
 }  // namespace
 }  // namespace karvo

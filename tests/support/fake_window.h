@@ -26,12 +26,14 @@ class FakeWindow final : public WindowHost {
     void startSystemMove() override { calls.push_back("move"); }
     void addTrayIcon() override { calls.push_back("tray on"); }
     void removeTrayIcon() override { calls.push_back("tray off"); }
+    void setTrayMenu(std::vector<TrayMenuItem> items) override { trayMenu = std::move(items); }
     void messageBox(std::string_view text) override { calls.push_back("box " + std::string(text)); }
     SkinRect frame() const override { return frameRect; }
     bool hidden() const override { return isHidden; }
 
     int invalidated = 0;
     std::vector<std::string> calls;
+    std::vector<TrayMenuItem> trayMenu;
     SkinRect frameRect{100, 50, 1100, 700};
     bool isHidden = false;
 };
@@ -54,8 +56,9 @@ class ScriptedRunner final : public ModalRunner {
             script(dialog);
         return dialog.result().value_or(0);
     }
-    void endAll() override {}
+    void endAll() override { ++ended; }
     std::function<void(SkinnedWindow&)> script;
+    int ended = 0;
     std::vector<SkinRect> frames;
 };
 

@@ -13,6 +13,7 @@
 #include "tools/skin_painter/dialog_pictures.h"
 #include "tools/skin_painter/menu_pictures.h"
 #include "tools/skin_painter/page_pictures.h"
+#include "tools/skin_painter/program_icon.h"
 
 namespace {
 
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
     pages.write(writer);
     DialogPictures(english).write(writer);
     MenuPictures().write(writer);
+    writer.save(QStringLiteral("karvo_icon.png"), programIcon(64));
     const char* englishNames[] = {"Chinese (Simplified)",
                                   "English",
                                   "French",

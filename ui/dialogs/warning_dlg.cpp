@@ -1,6 +1,7 @@
 // The warning dialog: placement, hover of its two buttons, release to close, and its paint.
 #include "ui/dialogs/warning_dlg.h"
 
+#include <iostream>
 #include <utility>
 
 #include "app/window_messages.h"
@@ -34,8 +35,9 @@ SkinRect WarningDlg::frameFor(const Placement& placement, TextSize size, int sca
 }
 
 int WarningDlg::showWarning(const std::string& message) {
-    // A notice raised while one is shown (from the dialog's own paint, say) waits its turn.
-    if (showing_) {
+    // A notice raised while one is shown (from the dialog's own paint, say) waits its turn;
+    // once the program is ending, notice() writes it out instead.
+    if (showing_ || closed()) {
         notice(message);
         return 0;
     }
@@ -65,17 +67,22 @@ void WarningDlg::message(std::string_view text) {
 }
 
 void WarningDlg::notice(std::string text) {
-    if (queue_.onWindowThread() && !showing_) {
-        showWarning(text);
-        return;
-    }
+    const bool showNow = queue_.onWindowThread() && !showing_;
     bool first = false;
     {
         const std::lock_guard lock(queueLock_);
-        first = queued_.empty();
-        queued_.push_back(std::move(text));
+        if (closed_) {
+            std::cerr << text << '\n';
+            return;
+        }
+        if (!showNow) {
+            first = queued_.empty();
+            queued_.push_back(std::move(text));
+        }
     }
-    if (first)
+    if (showNow)
+        showWarning(text);
+    else if (first)
         queue_.post({msg::WM_SHOW_NOTICES, 0, 0});
 }
 
@@ -84,13 +91,33 @@ void WarningDlg::showQueued() {
         std::string next;
         {
             const std::lock_guard lock(queueLock_);
-            if (queued_.empty() || showing_)
+            if (queued_.empty() || showing_ || closed_)
                 return;
             next = std::move(queued_.front());
             queued_.pop_front();
         }
         showWarning(next);
     }
+}
+
+void WarningDlg::close() {
+    std::deque<std::string> left;
+    {
+        const std::lock_guard lock(queueLock_);
+        if (closed_)
+            return;
+        closed_ = true;
+        left.swap(queued_);
+    }
+    for (const std::string& text : left)
+        std::cerr << text << '\n';
+    if (showing_)
+        runner_.endAll();
+}
+
+bool WarningDlg::closed() const {
+    const std::lock_guard lock(queueLock_);
+    return closed_;
 }
 
 SkinRect WarningDlg::rect(int entry) const {

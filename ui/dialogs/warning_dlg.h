@@ -58,6 +58,12 @@ class WarningDlg final : public Notifier, public SkinnedWindow {
     // Shows the notices queued by other threads, oldest first (on WM_SHOW_NOTICES).
     void showQueued();
 
+    // The program is ending: an open notice is ended (its showWarning returns 0) and no dialog
+    // opens any more. Notices raised from now on, and those still queued, are written to the
+    // standard error stream, so a worker's last word is not lost with the window.
+    void close();
+    bool closed() const;
+
     // SkinnedWindow: the dialog of the notice being shown.
     bool onMouseMove(std::int32_t x, std::int32_t y) override;
     bool onLeftDown(std::int32_t, std::int32_t) override { return false; }
@@ -87,8 +93,9 @@ class WarningDlg final : public Notifier, public SkinnedWindow {
     std::optional<int> result_;
     bool showing_ = false;
 
-    std::mutex queueLock_;
-    std::deque<std::string> queued_;
+    mutable std::mutex queueLock_;
+    std::deque<std::string> queued_;  // guarded by queueLock_
+    bool closed_ = false;             // guarded by queueLock_
 };
 
 }  // namespace karvo
