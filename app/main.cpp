@@ -32,6 +32,7 @@
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_startup_platform.h"
+#include "platform/termination_signals.h"
 #include "ui/dialogs/warning_dlg.h"
 
 namespace {
@@ -181,6 +182,17 @@ int main(int argc, char** argv) {
             deviceThreads->suspend();
             dlg.mouseRemoved();
         });
+        // Logout, shutdown or Ctrl+C take the same path as the exit entry.
+        karvo::TerminationSignals signals;
+        std::unique_ptr<QSocketNotifier> stopRequest;
+        if (signals.ok()) {
+            stopRequest =
+                std::make_unique<QSocketNotifier>(signals.fileDescriptor(), QSocketNotifier::Read);
+            QObject::connect(stopRequest.get(), &QSocketNotifier::activated, [&] {
+                if (signals.takePending() > 0)
+                    dlg.onMessage({karvo::msg::WM_CLOSE, 0, 0});
+            });
+        }
         std::unique_ptr<QSocketNotifier> hotPlug;
         if (auto* n = mouse.notifier(); n && n->fileDescriptor() >= 0) {
             hotPlug = std::make_unique<QSocketNotifier>(n->fileDescriptor(), QSocketNotifier::Read);

@@ -48,7 +48,7 @@ bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
     // A close from the window manager (a keyboard shortcut, a taskbar menu) is the system's
     // close command: the window goes to the tray and the program keeps running. Only the
     // exit entries end it, through the shutdown path.
-    if (watched == widget_.get() && event->type() == QEvent::Close) {
+    if (watched == widget_.get() && event->type() == QEvent::Close && !ending_) {
         event->ignore();
         queue_.post({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
         return true;
@@ -87,8 +87,11 @@ void QtMainWindow::hide() {
 }
 
 void QtMainWindow::close() {
-    // Later, so the event that asked for it finishes before the loop ends.
-    QTimer::singleShot(0, qApp, &QApplication::quit);
+    // The close filter below must not refuse the program's own end.
+    ending_ = true;
+    // Later, so the event that asked for it finishes before the loop ends. Not quit(): that
+    // first asks every window to close, and the main window refuses a close that is not ours.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
 }
 
 void QtMainWindow::startSystemMove() {

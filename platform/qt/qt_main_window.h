@@ -55,6 +55,7 @@ class QtMainWindow final : public QObject, public WindowHost {
     QSize size_;
     QIcon icon_;
     std::vector<TrayMenuItem> trayItems_;
+    bool ending_ = false;
     std::unique_ptr<SkinWidget> widget_;
     std::unique_ptr<QMenu> trayMenu_;
     std::unique_ptr<QSystemTrayIcon> tray_;

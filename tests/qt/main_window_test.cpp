@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QTimer>
 
 #include "app/window_messages.h"
 #include "fake_window.h"
@@ -42,6 +43,14 @@ TEST(QtMainWindow, AWindowManagerCloseBecomesTheSystemCloseCommand) {
     EXPECT_TRUE(window.hidden());
     window.restore();  // from the tray: shown again
     EXPECT_FALSE(window.hidden());
+
+    // The program's own end is not refused: the event loop ends.
+    queue.posted.clear();
+    window.close();
+    QTimer::singleShot(5000, qApp, [] { QCoreApplication::exit(7); });  // a guard, not a timing
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+    EXPECT_TRUE(queue.posted.empty());
+    EXPECT_TRUE(window.widget()->close());
 }
 
 }  // namespace
