@@ -7,6 +7,7 @@
 #include <QSystemTrayIcon>
 
 #include "app/window_host.h"
+#include "platform/qt/qt_macro_page.h"
 #include "platform/qt/skin_widget.h"
 
 namespace karvo::qt {
@@ -19,6 +20,11 @@ class QtMainWindow final : public WindowHost {
     SkinWidget* widget() { return widget_.get(); }
     void setTitle(const QString& title);
     void setFixedSize(QSize size);
+    // Creates the macro page's child controls inside the window (after attach); hidden until
+    // showMacroControls(true).
+    void createMacroPage(MacroPageControls& controls, const MainSkin& skin);
+    QtMacroPage* macroPage() { return macroPage_.get(); }
+    void showMacroControls(bool visible);
 
     void invalidate() override;
     void minimise() override;
@@ -38,6 +44,8 @@ class QtMainWindow final : public WindowHost {
     QString title_;
     QSize size_;
     std::unique_ptr<SkinWidget> widget_;
+    // After the widget, so it goes first: the child widgets belong to the window widget.
+    std::unique_ptr<QtMacroPage> macroPage_;
     std::unique_ptr<QSystemTrayIcon> tray_;
 };
 

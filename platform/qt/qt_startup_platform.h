@@ -13,13 +13,15 @@ namespace karvo::qt {
 class QtStartupPlatform final : public StartupPlatform {
   public:
     QtStartupPlatform(QtMainWindow& window, QtFonts& fonts, PictureCache& pictures,
-                      hid::HidBackend& hid, hid::DeviceNotifier* notifier, PointerSettings& pointer)
+                      hid::HidBackend& hid, hid::DeviceNotifier* notifier, PointerSettings& pointer,
+                      MacroPageControls* macroControls = nullptr)
         : window_(window),
           fonts_(fonts),
           pictures_(pictures),
           hid_(hid),
           notifier_(notifier),
-          pointer_(pointer) {}
+          pointer_(pointer),
+          macroControls_(macroControls) {}
 
     TextSize screenSize() override;
     int logicalDpi() override;
@@ -27,6 +29,7 @@ class QtStartupPlatform final : public StartupPlatform {
     void setWindowTitle(const std::string& title) override;
     TextSize pictureSize(const std::string& picture) override;
     void shapeWindow(TextSize size) override;
+    void createChildControls(const MainSkin& skin) override;
     hid::HidBackend& hidBackend() override { return hid_; }
     hid::DeviceNotifier* deviceNotifier() override { return notifier_; }
     PointerSettings& pointerSettings() override { return pointer_; }
@@ -38,6 +41,7 @@ class QtStartupPlatform final : public StartupPlatform {
     hid::HidBackend& hid_;
     hid::DeviceNotifier* notifier_;
     PointerSettings& pointer_;
+    MacroPageControls* macroControls_;
 };
 
 }  // namespace karvo::qt

@@ -122,9 +122,3 @@ TEST(PagePixels, AReplacedPictureShowsAtTheNextPaint) {
 
 }  // namespace
 }  // namespace karvo
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
