@@ -80,8 +80,9 @@ struct MouseBackend {
     std::unique_ptr<karvo::hid::UdevDeviceNotifier> udev;
 };
 
-// Each page as the window shows it, child controls included. The macro page shows the first
-// macro of the first group, so its lists have something to show; the selection stays in memory.
+// Each page as the window shows it, child controls included. On the macro page the selection
+// moves down twice, as with the arrow keys, so a group is expanded and one of its macros shows
+// its steps; the selection stays in memory, nothing is saved.
 int renderPages(karvo::CKarvo_GMouseDlg& dlg, karvo::qt::QtMainWindow& window,
                 karvo::MacroPageControls& macroControls, const QString& folder) {
     QDir().mkpath(folder);
