@@ -83,6 +83,13 @@ void CKarvo_GMouseDlg::showPage(Page page) {
     mainShown_ = page == Page::Main;
     drag_ = Drag::None;
     parts_.host.invalidate();
+    if (onPageChanged_)
+        onPageChanged_(page);
+}
+
+const PaintRegion* CKarvo_GMouseDlg::paintRegion() const {
+    // Only the macro page has child controls; the other pages paint the whole window.
+    return page_ == Page::Macro ? parts_.macroRegion : nullptr;
 }
 
 bool CKarvo_GMouseDlg::onMouseMove(std::int32_t x, std::int32_t y) {

@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -39,6 +40,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         MessageQueue& queue;
         WarningDlg& warning;
         device::DeviceLink* link = nullptr;  // the shutdown reports go here when it is set
+        // The macro page's paint region (the window less its child controls); null: the whole
+        // window.
+        const PaintRegion* macroRegion = nullptr;
     };
 
     CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum);
@@ -52,6 +56,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     bool onLeftUp(std::int32_t x, std::int32_t y) override;
     bool onMouseLeave(bool leftButtonHeld) override;
     void paint(Canvas& canvas) override;
+    const PaintRegion* paintRegion() const override;
 
     // A message from the queue, on the window thread.
     void onMessage(const WindowMessage& message);
@@ -67,6 +72,10 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     // For the blink thread, which asks from its own thread.
     bool mainPageShown() const { return mainShown_; }
     void showPage(Page page);
+    // Told every page change, after the change; the macro page's child controls follow it.
+    void setOnPageChanged(std::function<void(Page)> handler) {
+        onPageChanged_ = std::move(handler);
+    }
     int hot(LayoutFile table) const;
     bool pressed() const { return pressed_; }
     Drag drag() const { return drag_; }
@@ -99,6 +108,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     bool pressed_ = false;
     Drag drag_ = Drag::None;
     std::optional<int> selectedMacroMode_;
+    std::function<void(Page)> onPageChanged_;
     std::optional<std::pair<std::size_t, std::size_t>> progress_;
     bool badgeReported_ = false;
     bool shutDown_ = false;

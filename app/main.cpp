@@ -9,11 +9,13 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/blink_thread.h"
 #include "app/ckarvo_gmousedlg.h"
 #include "app/device_threads.h"
+#include "app/macro_page_controls.h"
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "app/window_messages.h"
@@ -79,16 +81,21 @@ struct MouseBackend {
     std::unique_ptr<karvo::hid::UdevDeviceNotifier> udev;
 };
 
-int renderPages(karvo::CKarvo_GMouseDlg& dlg, karvo::qt::PictureCache& pictures,
-                const karvo::qt::QtFonts& fonts, const QString& folder) {
+// Each page as the window shows it, child controls included. On the macro page the selection
+// moves down twice, as with the arrow keys, so a group is expanded and one of its macros shows
+// its steps; the selection stays in memory, nothing is saved.
+int renderPages(karvo::CKarvo_GMouseDlg& dlg, karvo::qt::QtMainWindow& window,
+                karvo::MacroPageControls& macroControls, const QString& folder) {
     QDir().mkpath(folder);
+    karvo::CListBoxXI& macros = macroControls.macroList();
+    if (macros.onKey(karvo::CListBoxXI::Key::Down))  // the first group line: expands it
+        macros.onKey(karvo::CListBoxXI::Key::Down);  // its first macro
     const char* names[] = {"main", "advanced", "macro", "lighting"};
     for (int p = 0; p < 4; ++p) {
         dlg.showPage(static_cast<karvo::Page>(p));
-        karvo::qt::QtCanvas canvas(pictures, fonts);
-        dlg.paint(canvas);
+        const QImage frame = window.widget()->grab().toImage();
         const QString file = folder + "/" + names[p] + ".png";
-        if (!canvas.result().save(file)) {
+        if (!frame.save(file)) {
             std::cerr << "cannot write " << file.toStdString() << '\n';
             return 1;
         }
@@ -147,9 +154,23 @@ int main(int argc, char** argv) {
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(programFolder, warning, *pointer);
 
-    karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link},
-                                {}, 0);
+    karvo::CKarvo_GMouseDlg dlg(
+        {state.skin, state.settings, window, queue, warning, &state.link, &state.macroRegion}, {},
+        0);
     window.attach(dlg);
+    karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
+                                            state.settings,
+                                            [&dlg, &window](std::optional<int> mode) {
+                                                dlg.setSelectedMacroMode(mode);
+                                                window.invalidate();
+                                            }});
+    macroControls.setIconStrip((skinFolder / "list_icons.png").string());
+    dlg.setOnPageChanged([&window, &macroControls](karvo::Page page) {
+        // Another profile or assignment may have changed the key list since the last visit.
+        if (page == karvo::Page::Macro)
+            macroControls.refreshKeys();
+        window.showMacroControls(page == karvo::Page::Macro);
+    });
     queue.setHandler([&dlg](const karvo::WindowMessage& m) { dlg.onMessage(m); });
     warning.setPlacement([&window, &state] {
         karvo::WarningDlg::Placement where;
@@ -168,7 +189,7 @@ int main(int argc, char** argv) {
                                  queue.post({karvo::msg::WM_REPAINT, 0, 0});
                              });
     karvo::qt::QtStartupPlatform platform(window, fonts, pictures, mouse.hid(), mouse.notifier(),
-                                          *pointer);
+                                          *pointer, &macroControls);
     karvo::StartupSequence startup(state,
                                    {platform, window, queue, warning, *deviceThreads,
                                     options.renderPages.empty() ? &blink : nullptr, &warning});
@@ -178,6 +199,10 @@ int main(int argc, char** argv) {
     if (result == karvo::StartupSequence::Result::Running) {
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
+        macroControls.setLanguage(state.language);
+        macroControls.setKeyNum(state.description.keyNum);
+        macroControls.reload();
+        window.showMacroControls(dlg.page() == karvo::Page::Macro);
         state.discovery->onMouseRemoved([&] {
             deviceThreads->suspend();
             dlg.mouseRemoved();
@@ -202,7 +227,8 @@ int main(int argc, char** argv) {
         if (!options.renderPages.empty()) {
             state.downloader.waitForWorker();
             QCoreApplication::processEvents();
-            code = renderPages(dlg, pictures, fonts, QString::fromStdString(options.renderPages));
+            code = renderPages(dlg, window, macroControls,
+                               QString::fromStdString(options.renderPages));
         } else {
             if (state.hideAtStart)
                 window.widget()->showMinimized();

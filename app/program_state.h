@@ -19,6 +19,7 @@
 #include "settings/profile_store.h"
 #include "settings/settings_model.h"
 #include "ui/skin/main_skin.h"
+#include "ui/skin/paint_region.h"
 
 namespace karvo {
 
@@ -39,6 +40,9 @@ struct ProgramState {
     device::DeviceLink link{clock};
     std::unique_ptr<device::DeviceDiscovery> discovery;  // made once the description is read
     device::Downloader downloader;
+    // The macro page's paint region, built once the window has its size and again with the
+    // skin.
+    PaintRegion macroRegion;
 
     int layoutScale = 1;
     int screenWidth = 0;

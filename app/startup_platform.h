@@ -11,6 +11,7 @@
 #include "platform/hid_backend.h"
 #include "platform/pointer_settings.h"
 #include "ui/skin/canvas.h"
+#include "ui/skin/main_skin.h"
 
 namespace karvo {
 
@@ -31,6 +32,9 @@ class StartupPlatform {
     virtual TextSize pictureSize(const std::string& picture) = 0;
     // Sizes the main window (window pixels) and gives it that rectangle as its outline.
     virtual void shapeWindow(TextSize size) = 0;
+    // Creates the main window's child controls (the macro page's list and edit boxes) at the
+    // skin's rectangles, hidden until their page is shown.
+    virtual void createChildControls(const MainSkin& skin) = 0;
     virtual hid::HidBackend& hidBackend() = 0;
     // Null when the system announces no devices.
     virtual hid::DeviceNotifier* deviceNotifier() = 0;

@@ -57,12 +57,15 @@ StartupSequence::Result StartupSequence::run(std::string_view commandLine) {
         return Result::MissingFiles;
     if (services_.warning)
         services_.warning->setSkin(&s.texts, &s.skin.warning(), s.layoutScale);
+    platform.createChildControls(s.skin);
 
     if (hid::DeviceNotifier* notifier = platform.deviceNotifier())
         s.discovery->registerNotifications(*notifier);
 
     const TextSize mask = platform.pictureSize(s.paths.maskImage.string());
-    platform.shapeWindow({mask.width * s.layoutScale, mask.height * s.layoutScale});
+    const TextSize window{mask.width * s.layoutScale, mask.height * s.layoutScale};
+    platform.shapeWindow(window);
+    s.macroRegion = macroPageRegion(window.width, window.height, s.skin);
 
     s.macros.load(s.paths, s.language);
 

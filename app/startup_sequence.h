@@ -1,7 +1,8 @@
 // The start-up of the main window, in its fixed order: device threads and blink thread first,
 // then the layout scale, the configuration (device description, current profile, language,
-// the four profiles), fonts, texts and skin, device notifications, the window's shape, the
-// macro libraries, and last the search for the mouse with what follows a find.
+// the four profiles), fonts, texts and skin, the child controls, device notifications, the
+// window's shape with the macro page's paint region, the macro libraries, and last the search
+// for the mouse with what follows a find.
 #pragma once
 
 #include <string_view>

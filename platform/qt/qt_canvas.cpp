@@ -17,6 +17,14 @@ bool QtCanvas::begin(const std::string& picture) {
     return image != nullptr;
 }
 
+void QtCanvas::beginBlank(QSize size) {
+    painter_.reset();
+    canvas_ = QImage(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    canvas_.fill(Qt::black);
+    painter_.emplace(&canvas_);
+    painter_->setRenderHint(QPainter::TextAntialiasing);
+}
+
 void QtCanvas::copyRect(const std::string& picture, const SkinRect& r) {
     const QImage* image = pictures_.get(picture);
     if (!image || !painter_)
@@ -35,6 +43,16 @@ bool QtCanvas::drawPicture(const std::string& picture, std::int32_t x, std::int3
     if (!image || !painter_)
         return false;
     painter_->drawImage(QPoint(x, y), *image);
+    return true;
+}
+
+bool QtCanvas::drawPicturePart(const std::string& picture, const SkinRect& source, std::int32_t x,
+                               std::int32_t y) {
+    const QImage* image = pictures_.get(picture);
+    if (!image || !painter_)
+        return false;
+    painter_->drawImage(QPoint(x, y), *image,
+                        QRect(source.x, source.y, source.width, source.height));
     return true;
 }
 

@@ -18,9 +18,13 @@ class QtCanvas final : public Canvas {
     QtCanvas(PictureCache& pictures, const QtFonts& fonts) : pictures_(pictures), fonts_(fonts) {}
 
     bool begin(const std::string& picture) override;
+    // Starts a paint on a blank canvas of `size` (a child control has no picture of its own).
+    void beginBlank(QSize size);
     void copyRect(const std::string& picture, const SkinRect& rect) override;
     void fillRect(const SkinRect& rect, ColourRef colour) override;
     bool drawPicture(const std::string& picture, std::int32_t x, std::int32_t y) override;
+    bool drawPicturePart(const std::string& picture, const SkinRect& source, std::int32_t x,
+                         std::int32_t y) override;
     TextSize measureText(std::string_view text, FontRole role) override;
     void drawText(std::string_view text, std::int32_t x, std::int32_t y, FontRole role,
                   ColourRef colour) override;

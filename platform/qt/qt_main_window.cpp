@@ -62,6 +62,19 @@ void QtMainWindow::setFixedSize(QSize size) {
         widget_->setFixedSize(size);
 }
 
+void QtMainWindow::createMacroPage(MacroPageControls& controls, const MainSkin& skin) {
+    if (!widget_)
+        return;
+    macroPage_ = std::make_unique<QtMacroPage>(controls, skin, pictures_, fonts_, widget_.get());
+}
+
+void QtMainWindow::showMacroControls(bool visible) {
+    if (macroPage_) {
+        macroPage_->sync();
+        macroPage_->setVisible(visible);
+    }
+}
+
 void QtMainWindow::invalidate() {
     if (widget_)
         widget_->update();

@@ -12,6 +12,7 @@
 
 #include "app/window_host.h"
 #include "platform/message_queue.h"
+#include "platform/qt/qt_macro_page.h"
 #include "platform/qt/skin_widget.h"
 
 namespace karvo::qt {
@@ -28,6 +29,11 @@ class QtMainWindow final : public QObject, public WindowHost {
     void setTitle(const QString& title);
     void setFixedSize(QSize size);
     void setIcon(const QIcon& icon);
+    // Creates the macro page's child controls inside the window (after attach); hidden until
+    // showMacroControls(true).
+    void createMacroPage(MacroPageControls& controls, const MainSkin& skin);
+    QtMacroPage* macroPage() { return macroPage_.get(); }
+    void showMacroControls(bool visible);
 
     void invalidate() override;
     void minimise() override;
@@ -58,6 +64,8 @@ class QtMainWindow final : public QObject, public WindowHost {
     bool ending_ = false;
     std::unique_ptr<SkinWidget> widget_;
     std::unique_ptr<QMenu> trayMenu_;
+    // After the widget, so it goes first: the child widgets belong to the window widget.
+    std::unique_ptr<QtMacroPage> macroPage_;
     std::unique_ptr<QSystemTrayIcon> tray_;
 };
 

@@ -46,4 +46,9 @@ void QtStartupPlatform::shapeWindow(TextSize size) {
         window_.setFixedSize(QSize(size.width, size.height));
 }
 
+void QtStartupPlatform::createChildControls(const MainSkin& skin) {
+    if (macroControls_)
+        window_.createMacroPage(*macroControls_, skin);
+}
+
 }  // namespace karvo::qt

@@ -13,13 +13,15 @@ namespace karvo::qt {
 class QtStartupPlatform final : public StartupPlatform {
   public:
     QtStartupPlatform(QtMainWindow& window, QtFonts& fonts, PictureCache& pictures,
-                      hid::HidBackend& hid, hid::DeviceNotifier* notifier, PointerSettings& pointer)
+                      hid::HidBackend& hid, hid::DeviceNotifier* notifier, PointerSettings& pointer,
+                      MacroPageControls* macroControls = nullptr)
         : window_(window),
           fonts_(fonts),
           pictures_(pictures),
           hid_(hid),
           notifier_(notifier),
-          pointer_(pointer) {}
+          pointer_(pointer),
+          macroControls_(macroControls) {}
 
     TextSize screenSize() override;
     int logicalDpi() override;
@@ -28,6 +30,7 @@ class QtStartupPlatform final : public StartupPlatform {
     void setWindowIcon(const std::string& picture) override;
     TextSize pictureSize(const std::string& picture) override;
     void shapeWindow(TextSize size) override;
+    void createChildControls(const MainSkin& skin) override;
     hid::HidBackend& hidBackend() override { return hid_; }
     hid::DeviceNotifier* deviceNotifier() override { return notifier_; }
     PointerSettings& pointerSettings() override { return pointer_; }
@@ -39,6 +42,7 @@ class QtStartupPlatform final : public StartupPlatform {
     hid::HidBackend& hid_;
     hid::DeviceNotifier* notifier_;
     PointerSettings& pointer_;
+    MacroPageControls* macroControls_;
 };
 
 }  // namespace karvo::qt

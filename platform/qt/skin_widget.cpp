@@ -19,6 +19,12 @@ SkinWidget::SkinWidget(SkinnedWindow& controller, PictureCache& pictures, const 
 void SkinWidget::paintEvent(QPaintEvent*) {
     controller_.paint(canvas_);
     QPainter p(this);
+    if (const PaintRegion* region = controller_.paintRegion()) {
+        QRegion clip;
+        for (const SkinRect& r : region->rects())
+            clip += QRect(r.x, r.y, r.width, r.height);
+        p.setClipRegion(clip);
+    }
     p.drawImage(0, 0, canvas_.result());
 }
 

@@ -41,8 +41,10 @@ struct MainWindowFixture {
     testing::ScriptedRunner runner;
     WarningDlg warning{runner, queue, {}};
     testing::MouseOnDesk desk;
-    CKarvo_GMouseDlg dlg{
-        {shipped.skin, settings, window, queue, warning, &desk.link}, shipped.pictures, 8};
+    PaintRegion macroRegion{{0, 0, 10, 10}};
+    CKarvo_GMouseDlg dlg{{shipped.skin, settings, window, queue, warning, &desk.link, &macroRegion},
+                         shipped.pictures,
+                         8};
 };
 
 TEST(CKarvo_GMouseDlg, APageTabSwitchesThePageOnPress) {
@@ -53,6 +55,19 @@ TEST(CKarvo_GMouseDlg, APageTabSwitchesThePageOnPress) {
     EXPECT_EQ(f.dlg.page(), Page::Lighting);
     EXPECT_FALSE(f.dlg.mainPageShown());
     EXPECT_GT(f.window.invalidated, 0);
+}
+
+TEST(CKarvo_GMouseDlg, OnlyTheMacroPageLimitsItsPaintAndEveryPageChangeIsTold) {
+    MainWindowFixture f;
+    std::vector<Page> told;
+    f.dlg.setOnPageChanged([&told](Page p) { told.push_back(p); });
+    EXPECT_EQ(f.dlg.paintRegion(), nullptr);
+    f.click(f.shipped.skin.main(), mw::kTabFirst + 2);
+    EXPECT_EQ(f.dlg.paintRegion(), &f.macroRegion);
+    f.click(f.shipped.skin.main(), mw::kTabFirst + 2);  // the same page again: no change
+    f.dlg.showPage(Page::Advanced);
+    EXPECT_EQ(f.dlg.paintRegion(), nullptr);
+    EXPECT_EQ(told, (std::vector<Page>{Page::Macro, Page::Advanced}));
 }
 
 TEST(CKarvo_GMouseDlg, AProfileTabMakesItsProfileCurrentOnRelease) {

@@ -58,6 +58,12 @@ class FakePlatform final : public StartupPlatform {
     void shapeWindow(TextSize size) override {
         log_.push_back("shape " + std::to_string(size.width) + "x" + std::to_string(size.height));
     }
+    void createChildControls(const MainSkin& skin) override {
+        // The controls sit at the skin's rectangles, so the skin must be loaded by now.
+        log_.push_back(skin.macroDisplays()[0].right > 0 ? "child controls"
+                                                         : "child controls "
+                                                           "without a skin");
+    }
     hid::HidBackend& hidBackend() override { return hid_; }
     hid::DeviceNotifier* deviceNotifier() override {
         log_.push_back("notifications");
@@ -129,14 +135,9 @@ struct StartupFixture {
 TEST(StartupSequence, RunsItsStepsInTheirOrderAndStartsTheDownload) {
     StartupFixture f;
     ASSERT_EQ(f.run(), StartupSequence::Result::Running);
-    const Log expected = {"device threads",
-                          "icon karvo_icon.png",
-                          "screen",
-                          "fonts",
-                          "title Karvo G7 Pro",
-                          "notifications",
-                          "picture main_mask.jpg",
-                          "shape 1100x700",
+    const Log expected = {"device threads", "icon karvo_icon.png",   "screen",
+                          "fonts",          "title Karvo G7 Pro",    "child controls",
+                          "notifications",  "picture main_mask.jpg", "shape 1100x700",
                           "enumerate"};
     EXPECT_EQ(f.log, expected);
     EXPECT_EQ(f.window.calls, std::vector<std::string>{"tray on"});
@@ -152,6 +153,21 @@ TEST(StartupSequence, RunsItsStepsInTheirOrderAndStartsTheDownload) {
     EXPECT_TRUE(posted(msg::WM_DOWNLOAD_PROGRESS));
     EXPECT_TRUE(posted(msg::WM_DOWNLOAD_DONE));
     EXPECT_TRUE(f.mouse->protocolErrors().empty());
+}
+
+TEST(StartupSequence, TheMacroPageRegionIsTheShapedWindowLessTheChildControls) {
+    StartupFixture f;
+    ASSERT_EQ(f.run(), StartupSequence::Result::Running);
+    const PaintRegion& region = f.state.macroRegion;
+    EXPECT_TRUE(region.contains(0, 0));
+    EXPECT_TRUE(region.contains(1099, 699));
+    EXPECT_FALSE(region.contains(1100, 0));  // beyond the shaped window
+    const SkinBox repeat = f.state.skin.editFields()[0];
+    EXPECT_FALSE(region.contains(repeat.left, repeat.top));
+    EXPECT_TRUE(region.contains(repeat.left - 1, repeat.top));
+    const SkinBox steps = f.state.skin.macroDisplays()[1];
+    EXPECT_FALSE(region.contains(steps.right - 1, steps.bottom - 1));
+    EXPECT_TRUE(region.contains(steps.right, steps.bottom - 1));
 }
 
 TEST(StartupSequence, TheHideSwitchIsReadOnceTheMouseIsFound) {

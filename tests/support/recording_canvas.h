@@ -12,35 +12,41 @@ namespace karvo::testing {
 class RecordingCanvas final : public Canvas {
   public:
     struct Op {
-        enum class Kind { Begin, Copy, Fill, Picture, Text, Finish } kind;
-        std::string picture;  // Begin, Copy, Picture; the text for Text
-        SkinRect rect;        // Copy, Fill; x, y of Picture and Text
+        enum class Kind { Begin, Copy, Fill, Picture, PicturePart, Text, Finish } kind;
+        std::string picture;  // Begin, Copy, Picture, PicturePart; the text for Text
+        SkinRect rect;        // Copy, Fill; x, y of Picture, PicturePart and Text
         ColourRef colour = 0;
-        int scale = 0;  // Finish
+        int scale = 0;    // Finish
+        SkinRect source;  // PicturePart
     };
 
     bool begin(const std::string& picture) override {
-        ops.push_back({Op::Kind::Begin, picture, {}, 0, 0});
+        ops.push_back({Op::Kind::Begin, picture, {}, 0, 0, {}});
         return true;
     }
     void copyRect(const std::string& picture, const SkinRect& rect) override {
-        ops.push_back({Op::Kind::Copy, picture, rect, 0, 0});
+        ops.push_back({Op::Kind::Copy, picture, rect, 0, 0, {}});
     }
     void fillRect(const SkinRect& rect, ColourRef colour) override {
-        ops.push_back({Op::Kind::Fill, {}, rect, colour, 0});
+        ops.push_back({Op::Kind::Fill, {}, rect, colour, 0, {}});
     }
     bool drawPicture(const std::string& picture, std::int32_t x, std::int32_t y) override {
-        ops.push_back({Op::Kind::Picture, picture, {x, y, 0, 0}, 0, 0});
+        ops.push_back({Op::Kind::Picture, picture, {x, y, 0, 0}, 0, 0, {}});
         return !missingPictures || picture.find("zhi") == std::string::npos;
+    }
+    bool drawPicturePart(const std::string& picture, const SkinRect& source, std::int32_t x,
+                         std::int32_t y) override {
+        ops.push_back({Op::Kind::PicturePart, picture, {x, y, 0, 0}, 0, 0, source});
+        return true;
     }
     TextSize measureText(std::string_view text, FontRole) override {
         return {static_cast<std::int32_t>(text.size()) * 6, 12};
     }
     void drawText(std::string_view text, std::int32_t x, std::int32_t y, FontRole,
                   ColourRef colour) override {
-        ops.push_back({Op::Kind::Text, std::string(text), {x, y, 0, 0}, colour, 0});
+        ops.push_back({Op::Kind::Text, std::string(text), {x, y, 0, 0}, colour, 0, {}});
     }
-    void finish(int scale) override { ops.push_back({Op::Kind::Finish, {}, {}, 0, scale}); }
+    void finish(int scale) override { ops.push_back({Op::Kind::Finish, {}, {}, 0, scale, {}}); }
 
     // The copies taken from pictures whose path ends with `name`.
     std::vector<SkinRect> copiesFrom(std::string_view name) const {

@@ -11,6 +11,7 @@
 #include "app/program_paths.h"
 #include "tools/skin_painter/contact_sheet.h"
 #include "tools/skin_painter/dialog_pictures.h"
+#include "tools/skin_painter/list_icons.h"
 #include "tools/skin_painter/menu_pictures.h"
 #include "tools/skin_painter/page_pictures.h"
 #include "tools/skin_painter/program_icon.h"
@@ -120,6 +121,7 @@ int main(int argc, char** argv) {
     DialogPictures(english).write(writer);
     MenuPictures().write(writer);
     writer.save(QStringLiteral("karvo_icon.png"), programIcon(64));
+    ListIcons::write(writer);
     const char* englishNames[] = {"Chinese (Simplified)",
                                   "English",
                                   "French",

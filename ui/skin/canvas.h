@@ -40,6 +40,10 @@ class Canvas {
     // Draws a picture with its transparency, its top-left corner at x, y. False when the
     // picture cannot be read.
     virtual bool drawPicture(const std::string& picture, std::int32_t x, std::int32_t y) = 0;
+    // Draws the part `source` of a picture (an icon of a strip) with its transparency, its
+    // top-left corner at x, y. False when the picture cannot be read.
+    virtual bool drawPicturePart(const std::string& picture, const SkinRect& source, std::int32_t x,
+                                 std::int32_t y) = 0;
 
     virtual TextSize measureText(std::string_view text, FontRole role) = 0;
     // Draws UTF-8 text with a transparent background, its top-left corner at x, y.

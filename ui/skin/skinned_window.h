@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ui/skin/canvas.h"
+#include "ui/skin/paint_region.h"
 
 namespace karvo {
 
@@ -20,6 +21,9 @@ class SkinnedWindow {
     virtual void paint(Canvas& canvas) = 0;
     // A modal dialog ends as soon as this holds a value; the main window never does.
     virtual std::optional<int> result() const { return std::nullopt; }
+    // The window pixels the paint may cover, or null for all of them. Child controls are cut
+    // out of it, so the window's picture never shows through where they sit.
+    virtual const PaintRegion* paintRegion() const { return nullptr; }
 };
 
 }  // namespace karvo
