@@ -42,6 +42,7 @@ void QtMainWindow::minimise() {
 
 void QtMainWindow::restore() {
     if (widget_) {
+        // Shows a window hidden in the tray as well as one minimised to the taskbar.
         widget_->showNormal();
         widget_->raise();
         widget_->activateWindow();
