@@ -2,11 +2,21 @@
 // plain execution; the decisions stay in the controller.
 #pragma once
 
+#include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "ui/skin/skin_layout.h"
 
 namespace karvo {
+
+// One entry of the window's system menu: its text and the WM_SYSCOMMAND id it sends. An entry
+// with command 0 is a separator.
+struct SystemMenuEntry {
+    std::string text;
+    std::uintptr_t command = 0;
+};
 
 class WindowHost {
   public:
@@ -20,6 +30,12 @@ class WindowHost {
     virtual void addTrayIcon() = 0;
     virtual void removeTrayIcon() = 0;
     virtual void messageBox(std::string_view text) = 0;
+    // Shows the system menu with `entries` at (x, y) in window pixels until the user chooses;
+    // returns the chosen entry's command, or 0 when the menu was dismissed.
+    virtual std::uintptr_t showSystemMenu(std::int32_t x, std::int32_t y,
+                                          std::span<const SystemMenuEntry> entries) = 0;
+    // The program's name, what it is for and its version, in a box of its own.
+    virtual void showAbout() = 0;
     // The window's frame on screen, and whether it is hidden in the tray.
     virtual SkinRect frame() const = 0;
     virtual bool hidden() const = 0;

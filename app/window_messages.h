@@ -15,6 +15,9 @@ inline constexpr std::uintptr_t SC_MINIMIZE = 0xF020;
 inline constexpr std::uintptr_t SC_CLOSE = 0xF060;
 inline constexpr std::uintptr_t SC_RESTORE = 0xF120;
 inline constexpr std::uintptr_t HTCAPTION = 2;
+// The About entry the window adds to its system menu; a command id of its own, below the
+// system's SC_ range.
+inline constexpr std::uintptr_t IDM_ABOUTBOX = 0x0010;
 
 // Between the program's windows.
 inline constexpr std::uint32_t WM_TRAY_NOTIFY = 0x0401;

@@ -1,8 +1,10 @@
 // The Qt main window: restore() brings back a window hidden in the tray as well as a minimised
-// one.
+// one, and the skinned widget hands the right button and Alt+Space to its controller.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 #include <string>
 #include <vector>
@@ -10,6 +12,7 @@
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_main_window.h"
+#include "platform/qt/skin_widget.h"
 
 namespace karvo {
 namespace {
@@ -20,6 +23,11 @@ class RecordingController final : public SkinnedWindow {
     bool onLeftDown(std::int32_t x, std::int32_t y) override { return record("left down", x, y); }
     bool onLeftUp(std::int32_t x, std::int32_t y) override { return record("left up", x, y); }
     bool onMouseLeave(bool) override { return false; }
+    bool onRightUp(std::int32_t x, std::int32_t y) override { return record("right up", x, y); }
+    bool onSystemMenuKey(std::int32_t, std::int32_t) override {
+        calls.push_back("menu key");
+        return false;
+    }
     void paint(Canvas&) override {}
 
     std::vector<std::string> calls;
@@ -60,6 +68,29 @@ TEST(QtMainWindow, RestoreBringsBackAWindowHiddenInTheTrayOrMinimised) {
     w.window.restore();
     EXPECT_FALSE(w.window.hidden());
     EXPECT_FALSE(w.window.widget()->isMinimized());
+}
+
+TEST(SkinWidget, TheRightButtonAndTheSystemMenuKeyReachTheController) {
+    Window w;
+    QWidget* widget = w.window.widget();
+    const auto release = [widget](Qt::MouseButton button, QPointF at) {
+        QMouseEvent e(QEvent::MouseButtonRelease, at, widget->mapToGlobal(at), button, Qt::NoButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &e);
+    };
+    const auto key = [widget](int code, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent e(QEvent::KeyPress, code, modifiers);
+        QCoreApplication::sendEvent(widget, &e);
+    };
+    release(Qt::RightButton, {12, 34});
+    release(Qt::LeftButton, {5, 6});
+    release(Qt::MiddleButton, {7, 8});
+    key(Qt::Key_Space, Qt::AltModifier);
+    key(Qt::Key_Space, Qt::NoModifier);
+    key(Qt::Key_Space, Qt::AltModifier | Qt::ShiftModifier);
+    key(Qt::Key_F4, Qt::AltModifier);
+    EXPECT_EQ(w.controller.calls,
+              (std::vector<std::string>{"right up 12,34", "left up 5,6", "menu key"}));
 }
 
 }  // namespace
