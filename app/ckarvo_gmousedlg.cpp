@@ -106,11 +106,16 @@ bool CKarvo_GMouseDlg::onMouseMove(std::int32_t x, std::int32_t y) {
     return changed;
 }
 
+bool CKarvo_GMouseDlg::overBackground() const {
+    const int onPage = page_ == Page::Main ? main_.hot() : pageHot();
+    return main_.hot() == NO_ITEM && onPage == NO_ITEM;
+}
+
 bool CKarvo_GMouseDlg::onLeftDown(std::int32_t x, std::int32_t y) {
     onMouseMove(x, y);
     const int header = main_.hot() < mw::kHeaderCount ? main_.hot() : NO_ITEM;
     const int onPage = page_ == Page::Main ? main_.hot() : pageHot();
-    if (main_.hot() == NO_ITEM && onPage == NO_ITEM) {
+    if (overBackground()) {
         // The background: the system moves the window, as a title bar would.
         parts_.queue.post({msg::WM_NCLBUTTONDOWN, msg::HTCAPTION, msg::packPoint(x, y)});
         return false;
@@ -159,6 +164,30 @@ bool CKarvo_GMouseDlg::onLeftUp(std::int32_t x, std::int32_t y) {
     if (wasPressed && entry != NO_ITEM && entry < mw::kHeaderCount)
         actOnHeaderUp(entry);
     return wasPressed;
+}
+
+bool CKarvo_GMouseDlg::onRightUp(std::int32_t x, std::int32_t y) {
+    const bool changed = onMouseMove(x, y);
+    // The background stands in for the title bar this frameless window does not have.
+    if (drag_ == Drag::None && overBackground())
+        openSystemMenu(x, y);
+    return changed;
+}
+
+bool CKarvo_GMouseDlg::onSystemMenuKey(std::int32_t x, std::int32_t y) {
+    openSystemMenu(x, y);
+    return false;
+}
+
+void CKarvo_GMouseDlg::openSystemMenu(std::int32_t x, std::int32_t y) {
+    const SystemMenuEntry entries[] = {
+        {"Restore", msg::SC_RESTORE}, {"Minimise", msg::SC_MINIMIZE},
+        {"Close", msg::SC_CLOSE},     {"", 0},
+        {"About", msg::IDM_ABOUTBOX},
+    };
+    // The choice comes back as the system command it names, like any other, in its turn.
+    if (const std::uintptr_t command = parts_.host.showSystemMenu(x, y, entries); command != 0)
+        parts_.queue.post({msg::WM_SYSCOMMAND, command, 0});
 }
 
 bool CKarvo_GMouseDlg::onMouseLeave(bool leftButtonHeld) {
@@ -235,8 +264,11 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
             } else if (m.wparam == msg::SC_RESTORE) {
                 parts_.host.restore();
             } else if (m.wparam == msg::SC_CLOSE) {
+                // Closing the window keeps the program in the tray; only the exit entry ends it.
                 parts_.host.minimise();
                 parts_.host.hide();
+            } else if (m.wparam == msg::IDM_ABOUTBOX) {
+                parts_.host.showAbout();
             }
             break;
         case msg::WM_NCLBUTTONDOWN:

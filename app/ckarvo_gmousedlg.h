@@ -55,6 +55,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     bool onLeftDown(std::int32_t x, std::int32_t y) override;
     bool onLeftUp(std::int32_t x, std::int32_t y) override;
     bool onMouseLeave(bool leftButtonHeld) override;
+    // On the background (where a left press drags the window) the system menu opens.
+    bool onRightUp(std::int32_t x, std::int32_t y) override;
+    bool onSystemMenuKey(std::int32_t x, std::int32_t y) override;
     void paint(Canvas& canvas) override;
     const PaintRegion* paintRegion() const override;
 
@@ -89,6 +92,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
   private:
     ImageStateWindow& tracker(LayoutFile table);
     int pageHot() const;
+    // After a move to the point: no entry of the header or of the page is under it.
+    bool overBackground() const;
+    void openSystemMenu(std::int32_t x, std::int32_t y);
     void actOnHeaderDown(int entry);
     void actOnHeaderUp(int entry);
     void startDrag(Drag drag);

@@ -34,6 +34,7 @@
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_startup_platform.h"
+#include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "ui/dialogs/warning_dlg.h"
 
@@ -118,6 +119,25 @@ int main(int argc, char** argv) {
         if (arg == "--render-pages" && i + 1 < argc)
             options.renderPages = argv[i + 1];
         options.commandLine += (i ? " " : "") + arg;
+    }
+
+    // One window program per session. A second start brings the running one's window back and
+    // ends before it makes a window or a tray icon of its own. Rendering the pages is a batch
+    // run that must work beside the window program, so it takes no lock.
+    std::unique_ptr<karvo::InstanceGuard> instance;
+    if (options.renderPages.empty()) {
+        karvo::InstanceClaim claim = karvo::claimSingleInstance(karvo::kInstanceName);
+        if (!claim.warning.empty())
+            std::fprintf(stderr, "karvo-gmouse: %s\n", claim.warning.c_str());
+        if (claim.result == karvo::InstanceClaim::Result::AlreadyRunning) {
+            if (claim.warning.empty())
+                std::fprintf(stderr,
+                             "karvo-gmouse: already running; its window was brought back\n");
+            return 1;
+        }
+        if (claim.result == karvo::InstanceClaim::Result::Unguarded)
+            std::fprintf(stderr, "karvo-gmouse: starting without the single-instance lock\n");
+        instance = std::move(claim.guard);
     }
 
     // Qt would abort with a list of plugins; say plainly what is missing instead.
@@ -223,6 +243,17 @@ int main(int argc, char** argv) {
             hotPlug = std::make_unique<QSocketNotifier>(n->fileDescriptor(), QSocketNotifier::Read);
             QObject::connect(hotPlug.get(), &QSocketNotifier::activated,
                              [n] { n->dispatchPending(); });
+        }
+        // A later start asked for the window: out of the tray, out of the taskbar, in front.
+        std::unique_ptr<QSocketNotifier> restoreRequests;
+        if (instance && instance->fileDescriptor() >= 0) {
+            restoreRequests = std::make_unique<QSocketNotifier>(instance->fileDescriptor(),
+                                                                QSocketNotifier::Read);
+            QObject::connect(restoreRequests.get(), &QSocketNotifier::activated, [&] {
+                instance->dispatchPending([&queue] {
+                    queue.post({karvo::msg::WM_SYSCOMMAND, karvo::msg::SC_RESTORE, 0});
+                });
+            });
         }
         if (!options.renderPages.empty()) {
             state.downloader.waitForWorker();

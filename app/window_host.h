@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,13 @@ struct TrayMenuItem {
     std::uintptr_t command = 0;
     std::string text;
     bool operator==(const TrayMenuItem&) const = default;
+};
+
+// One entry of the window's system menu: its text and the WM_SYSCOMMAND id it sends. An entry
+// with command 0 is a separator.
+struct SystemMenuEntry {
+    std::string text;
+    std::uintptr_t command = 0;
 };
 
 class WindowHost {
@@ -33,6 +41,12 @@ class WindowHost {
     // click on the icon posts WM_TRAY_NOTIFY (kTrayIconId, WM_LBUTTONDBLCLK).
     virtual void setTrayMenu(std::vector<TrayMenuItem> items) = 0;
     virtual void messageBox(std::string_view text) = 0;
+    // Shows the system menu with `entries` at (x, y) in window pixels until the user chooses;
+    // returns the chosen entry's command, or 0 when the menu was dismissed.
+    virtual std::uintptr_t showSystemMenu(std::int32_t x, std::int32_t y,
+                                          std::span<const SystemMenuEntry> entries) = 0;
+    // The program's name, what it is for and its version, in a box of its own.
+    virtual void showAbout() = 0;
     // The window's frame on screen, and whether it is hidden in the tray.
     virtual SkinRect frame() const = 0;
     virtual bool hidden() const = 0;

@@ -18,6 +18,9 @@ inline constexpr std::uintptr_t SC_RESTORE = 0xF120;
 inline constexpr std::uintptr_t HTCAPTION = 2;
 inline constexpr std::intptr_t WM_LBUTTONDBLCLK = 0x0203;
 inline constexpr std::intptr_t WM_RBUTTONUP = 0x0205;
+// The About entry the window adds to its system menu; a command id of its own, below the
+// system's SC_ range.
+inline constexpr std::uintptr_t IDM_ABOUTBOX = 0x0010;
 
 // Between the program's windows.
 inline constexpr std::uint32_t WM_TRAY_NOTIFY = 0x0401;  // wparam kTrayIconId, lparam the mouse

@@ -26,6 +26,11 @@ class NoWindow final : public karvo::WindowHost {
     void removeTrayIcon() override {}
     void setTrayMenu(std::vector<karvo::TrayMenuItem>) override {}
     void messageBox(std::string_view) override {}
+    std::uintptr_t showSystemMenu(std::int32_t, std::int32_t,
+                                  std::span<const karvo::SystemMenuEntry>) override {
+        return 0;
+    }
+    void showAbout() override {}
     karvo::SkinRect frame() const override { return {}; }
     bool hidden() const override { return false; }
 };

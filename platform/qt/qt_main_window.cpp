@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWindow>
@@ -157,6 +158,34 @@ void QtMainWindow::messageBox(std::string_view text) {
     const QString message = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     QTimer::singleShot(0, qApp,
                        [message, this] { QMessageBox::warning(widget_.get(), title_, message); });
+}
+
+std::uintptr_t QtMainWindow::showSystemMenu(std::int32_t x, std::int32_t y,
+                                            std::span<const SystemMenuEntry> entries) {
+    if (!widget_)
+        return 0;
+    QMenu menu(widget_.get());
+    for (const SystemMenuEntry& entry : entries) {
+        if (entry.command == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(QString::fromStdString(entry.text));
+        action->setData(QVariant::fromValue<qulonglong>(entry.command));
+    }
+    const QAction* chosen = menu.exec(widget_->mapToGlobal(QPoint(x, y)));
+    return chosen ? static_cast<std::uintptr_t>(chosen->data().toULongLong()) : 0;
+}
+
+void QtMainWindow::showAbout() {
+    const QString name = title_.isEmpty() ? QCoreApplication::applicationName() : title_;
+    QString text = name + QStringLiteral(
+                              "\n\nConfiguration program for the mouse's buttons, sensitivity, "
+                              "lighting and macros.");
+#ifdef KARVO_VERSION
+    text += QStringLiteral("\n\nVersion " KARVO_VERSION);
+#endif
+    QMessageBox::about(widget_.get(), QStringLiteral("About ") + name, text);
 }
 
 SkinRect QtMainWindow::frame() const {

@@ -45,6 +45,9 @@ class QtMainWindow final : public QObject, public WindowHost {
     void removeTrayIcon() override;
     void setTrayMenu(std::vector<TrayMenuItem> items) override;
     void messageBox(std::string_view text) override;
+    std::uintptr_t showSystemMenu(std::int32_t x, std::int32_t y,
+                                  std::span<const SystemMenuEntry> entries) override;
+    void showAbout() override;
     SkinRect frame() const override;
     bool hidden() const override;
 

@@ -1,7 +1,9 @@
 // Event forwarding of the skinned window.
 #include "platform/qt/skin_widget.h"
 
+#include <QCursor>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -48,10 +50,21 @@ void SkinWidget::mousePressEvent(QMouseEvent* e) {
 }
 
 void SkinWidget::mouseReleaseEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton)
-        return;
     const QPoint p = e->position().toPoint();
-    handled(controller_.onLeftUp(p.x(), p.y()));
+    if (e->button() == Qt::LeftButton)
+        handled(controller_.onLeftUp(p.x(), p.y()));
+    else if (e->button() == Qt::RightButton)
+        handled(controller_.onRightUp(p.x(), p.y()));
+}
+
+void SkinWidget::keyPressEvent(QKeyEvent* e) {
+    // Alt+Space, the system menu's key on a window with a title bar.
+    if (e->key() == Qt::Key_Space && e->modifiers() == Qt::AltModifier) {
+        const QPoint p = mapFromGlobal(QCursor::pos());
+        handled(controller_.onSystemMenuKey(p.x(), p.y()));
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void SkinWidget::leaveEvent(QEvent*) {

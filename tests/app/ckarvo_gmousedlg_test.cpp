@@ -1,5 +1,6 @@
 // The main window controller driven by a fake window: pages and tabs, profiles, hover and
-// press, window drag, minimise, the exit entry with its reports, sliders and the paint.
+// press, window drag, the system menu, minimise, the exit entry with its reports, sliders and
+// the paint.
 #include "app/ckarvo_gmousedlg.h"
 
 #include <gtest/gtest.h>
@@ -193,6 +194,81 @@ TEST(CKarvo_GMouseDlg, TheSystemCloseCommandOnlyHidesTheWindow) {
     f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
     EXPECT_EQ(f.window.calls, (std::vector<std::string>{"minimise", "hide"}));
     EXPECT_FALSE(f.dlg.shutDown());
+}
+
+TEST(CKarvo_GMouseDlg, ARightClickOnTheBackgroundOpensTheSystemMenuThereOnly) {
+    MainWindowFixture f;
+    f.dlg.onRightUp(10, 300);  // the left margin, where a left press drags the window
+    ASSERT_EQ(f.window.calls, std::vector<std::string>{"system menu"});
+    EXPECT_EQ(f.window.menuPoint, std::make_pair(10, 300));
+    std::vector<std::uintptr_t> commands;
+    for (const SystemMenuEntry& e : f.window.menuEntries) {
+        commands.push_back(e.command);
+        EXPECT_EQ(e.text.empty(), e.command == 0) << e.text;
+    }
+    EXPECT_EQ(commands, (std::vector<std::uintptr_t>{msg::SC_RESTORE, msg::SC_MINIMIZE,
+                                                     msg::SC_CLOSE, 0, msg::IDM_ABOUTBOX}));
+    EXPECT_TRUE(f.queue.posted.empty());  // dismissed: nothing to do
+
+    // On an entry of the header, of the main page, or of another page: no menu.
+    f.window.calls.clear();
+    for (const int entry :
+         {mw::kApply, mw::kTabFirst + 1, mw::kProfileFirst + 2, mw::kHotspotFirst}) {
+        const auto [x, y] = f.centre(f.shipped.skin.main(), entry);
+        f.dlg.onRightUp(x, y);
+    }
+    f.dlg.showPage(Page::Advanced);
+    const auto [sx, sy] = f.centre(f.shipped.skin.advanced(), adv::kWheelSpeed);
+    f.dlg.onRightUp(sx, sy);
+    EXPECT_TRUE(f.window.calls.empty());
+    EXPECT_TRUE(f.queue.posted.empty());
+    EXPECT_EQ(f.settings.snapshot().currentProfile, f.shipped.settings.currentProfile);
+
+    // Nor while a slider is being dragged, wherever the right button comes up.
+    f.dlg.onMouseMove(sx, sy);
+    f.dlg.onLeftDown(sx, sy);
+    ASSERT_EQ(f.dlg.drag(), CKarvo_GMouseDlg::Drag::WheelSpeed);
+    f.dlg.onRightUp(10, 300);
+    EXPECT_TRUE(f.window.calls.empty());
+}
+
+TEST(CKarvo_GMouseDlg, TheSystemMenuKeyOpensTheMenuWhereverTheCursorIs) {
+    MainWindowFixture f;
+    const auto [x, y] = f.centre(f.shipped.skin.main(), mw::kApply);
+    f.window.menuChoice = msg::SC_MINIMIZE;
+    f.dlg.onSystemMenuKey(x, y);
+    EXPECT_EQ(f.window.calls, std::vector<std::string>{"system menu"});
+    EXPECT_EQ(f.window.menuPoint, std::make_pair(x, y));
+    EXPECT_EQ(f.queue.posted,
+              (std::vector<WindowMessage>{{msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0}}));
+}
+
+TEST(CKarvo_GMouseDlg, EachSystemMenuEntryLeadsToItsWindowOperation) {
+    struct Case {
+        std::uintptr_t command;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {msg::SC_RESTORE, {"restore"}},
+        {msg::SC_MINIMIZE, {"minimise"}},
+        {msg::SC_CLOSE, {"minimise", "hide"}},  // to the tray; the program keeps running
+        {msg::IDM_ABOUTBOX, {"about"}},
+    };
+    for (const Case& c : cases) {
+        MainWindowFixture f;
+        f.desk.attach();
+        const std::size_t reports = f.desk.sets().size();
+        f.window.menuChoice = c.command;
+        f.dlg.onRightUp(10, 300);
+        // The choice goes through the queue, as the system's own commands do.
+        ASSERT_EQ(f.queue.posted, (std::vector<WindowMessage>{{msg::WM_SYSCOMMAND, c.command, 0}}))
+            << c.command;
+        f.window.calls.clear();
+        f.dlg.onMessage(f.queue.posted[0]);
+        EXPECT_EQ(f.window.calls, c.calls) << c.command;
+        EXPECT_FALSE(f.dlg.shutDown()) << c.command;
+        EXPECT_EQ(f.desk.sets().size(), reports) << c.command;  // no closing report
+    }
 }
 
 TEST(CKarvo_GMouseDlg, DraggingTheDpiSliderFromTheLeftStoresTheFirstStep) {

@@ -2,9 +2,12 @@
 // modal runner that plays a scripted dialog session.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "app/window_host.h"
@@ -28,6 +31,15 @@ class FakeWindow final : public WindowHost {
     void removeTrayIcon() override { calls.push_back("tray off"); }
     void setTrayMenu(std::vector<TrayMenuItem> items) override { trayMenu = std::move(items); }
     void messageBox(std::string_view text) override { calls.push_back("box " + std::string(text)); }
+    // Records the menu and where it opened, and answers with `menuChoice`.
+    std::uintptr_t showSystemMenu(std::int32_t x, std::int32_t y,
+                                  std::span<const SystemMenuEntry> entries) override {
+        calls.push_back("system menu");
+        menuPoint = {x, y};
+        menuEntries.assign(entries.begin(), entries.end());
+        return menuChoice;
+    }
+    void showAbout() override { calls.push_back("about"); }
     SkinRect frame() const override { return frameRect; }
     bool hidden() const override { return isHidden; }
 
@@ -36,6 +48,9 @@ class FakeWindow final : public WindowHost {
     std::vector<TrayMenuItem> trayMenu;
     SkinRect frameRect{100, 50, 1100, 700};
     bool isHidden = false;
+    std::uintptr_t menuChoice = 0;
+    std::pair<std::int32_t, std::int32_t> menuPoint{-1, -1};
+    std::vector<SystemMenuEntry> menuEntries;
 };
 
 class RecordingQueue final : public MessageQueue {

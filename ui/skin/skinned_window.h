@@ -18,6 +18,10 @@ class SkinnedWindow {
     virtual bool onLeftDown(std::int32_t x, std::int32_t y) = 0;
     virtual bool onLeftUp(std::int32_t x, std::int32_t y) = 0;
     virtual bool onMouseLeave(bool leftButtonHeld) = 0;
+    // The right button released, and the key that asks for the window's system menu (with the
+    // cursor's point). Dialogs have no system menu.
+    virtual bool onRightUp(std::int32_t, std::int32_t) { return false; }
+    virtual bool onSystemMenuKey(std::int32_t, std::int32_t) { return false; }
     virtual void paint(Canvas& canvas) = 0;
     // A modal dialog ends as soon as this holds a value; the main window never does.
     virtual std::optional<int> result() const { return std::nullopt; }
