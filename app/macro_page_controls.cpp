@@ -161,6 +161,10 @@ int MacroPageControls::clampRepeat(std::string_view typed) {
 std::string MacroPageControls::onRepeatEdited(std::string_view typed) {
     if (!selected_ || !repeat_.enabled)
         return repeat_.text;
+    if (typed.find_first_of("0123456789") == std::string_view::npos) {
+        repeat_.text.clear();
+        return repeat_.text;
+    }
     const int count = clampRepeat(typed);
     const auto [group, macro] = *selected_;
     const bool stored = parts_.macros.withGroups([&](MacroGroup& groups) {
@@ -179,6 +183,14 @@ std::string MacroPageControls::onRepeatEdited(std::string_view typed) {
     if (stored)
         repeat_.text = std::to_string(count);
     return repeat_.text;
+}
+
+void MacroPageControls::onRepeatFinished() {
+    if (!repeat_.text.empty() || !selected_)
+        return;
+    const auto [group, macro] = *selected_;
+    const MacroRecord record = parts_.macros.groupMacro(group, macro);
+    repeat_.text = std::to_string(std::clamp<int>(record.repeatCount, kMinRepeat, kMaxRepeat));
 }
 
 }  // namespace karvo

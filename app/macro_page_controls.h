@@ -72,8 +72,12 @@ class MacroPageControls {
     std::optional<std::pair<int, int>> selectedMacro() const { return selected_; }
 
     // The user typed into the repeat box: the digits give the count, brought within 1..1000,
-    // stored in the macro and saved. Returns what the box must show now.
+    // stored in the macro and saved. Returns what the box must show now. A box emptied to type
+    // a new number stays empty and changes nothing, rather than becoming "1" under the cursor.
     std::string onRepeatEdited(std::string_view typed);
+    // The user left the repeat box (clicked elsewhere, pressed Enter): an empty box shows the
+    // stored count again.
+    void onRepeatFinished();
 
     // The buttons' functions may have changed (another profile, another assignment).
     void refreshKeys();

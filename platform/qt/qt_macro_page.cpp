@@ -49,6 +49,10 @@ QtMacroPage::QtMacroPage(MacroPageControls& controls, const MainSkin& skin, Pict
         if (now != text)
             repeat->setText(now);
     });
+    QObject::connect(repeat, &QLineEdit::editingFinished, repeat, [this] {
+        controls_.onRepeatFinished();
+        sync();
+    });
     sync();
 }
 

@@ -16,6 +16,8 @@ SkinWidget::SkinWidget(SkinnedWindow& controller, PictureCache& pictures, const 
       canvas_(pictures, fonts) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // A click on the skin takes the focus from a child box, which ends its editing.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void SkinWidget::paintEvent(QPaintEvent*) {

@@ -191,6 +191,16 @@ TEST_F(MacroPageFixture, TheRepeatCountIsClampedShownStoredAndSaved) {
     // The other macro of the file is untouched.
     EXPECT_EQ(library.groupMacro(0, 1).nameUtf8(), "A2");
 
+    // Emptied to type another number: nothing changes until digits come; leaving an empty
+    // box shows the stored count again.
+    EXPECT_EQ(controls.onRepeatEdited(""), "");
+    EXPECT_EQ(library.groupMacro(0, 0).repeatCount, 1);
+    EXPECT_EQ(controls.onRepeatEdited("3"), "3");
+    EXPECT_EQ(controls.onRepeatEdited(""), "");
+    controls.onRepeatFinished();
+    EXPECT_EQ(controls.repeatBox().text, "3");
+    EXPECT_EQ(library.groupMacro(0, 0).repeatCount, 3);
+
     // A fresh library over the same files sees the saved count.
     controls.onRepeatEdited("77");
     MacroLibrary again(keys, notifier);

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QValidator>
 
@@ -125,6 +126,40 @@ TEST(QtMacroPage, TheMacroListDrawsItsLinesAndAClickReachesItsController) {
     QApplication::sendEvent(w.list(0), &press);
     EXPECT_GT(w.controls.macroList().lines().size(), before);
     EXPECT_EQ(w.controls.macroList().selection(), 0);
+}
+
+TEST(QtMacroPage, TheRepeatBoxMayBeEmptiedToTypeAndShowsTheCountAgainWhenLeft) {
+    MacroWindow w;
+    w.dlg.showPage(Page::Macro);
+    CListBoxXI& macros = w.controls.macroList();
+    ASSERT_TRUE(macros.onKey(CListBoxXI::Key::Down));  // the first group: expanded
+    ASSERT_TRUE(macros.onKey(CListBoxXI::Key::Down));  // its first macro
+    w.window.macroPage()->sync();
+    const auto selected = w.controls.selectedMacro();
+    ASSERT_TRUE(selected);
+    QLineEdit* repeat = w.window.macroPage()->edit(0);
+    ASSERT_TRUE(repeat->isEnabled()) << "the shipped first macro repeats a set number of times";
+    ASSERT_FALSE(repeat->text().isEmpty());
+
+    const auto key = [repeat](int code, const QString& text = {}) {
+        QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QApplication::sendEvent(repeat, &press);
+    };
+    key(Qt::Key_End);
+    for (int i = 0; i < 4; ++i)
+        key(Qt::Key_Backspace);
+    EXPECT_EQ(repeat->text(), QString());  // not "1" under the cursor
+    key(Qt::Key_4, QStringLiteral("4"));
+    key(Qt::Key_2, QStringLiteral("2"));
+    EXPECT_EQ(repeat->text(), QStringLiteral("42"));
+    EXPECT_EQ(w.library.groupMacro(selected->first, selected->second).repeatCount, 42);
+
+    repeat->selectAll();
+    key(Qt::Key_Delete);  // emptied at once: nothing is stored
+    EXPECT_EQ(repeat->text(), QString());
+    key(Qt::Key_Return);  // leaving an empty box shows the stored count again
+    EXPECT_EQ(repeat->text(), QStringLiteral("42"));
+    EXPECT_EQ(w.library.groupMacro(selected->first, selected->second).repeatCount, 42);
 }
 
 TEST(QtMacroPage, TheMacroPagePaintLeavesTheControlRectanglesAlone) {
