@@ -166,7 +166,9 @@ std::string MacroPageControls::onRepeatEdited(std::string_view typed) {
         return repeat_.text;
     }
     const int count = clampRepeat(typed);
-    const auto [group, macro] = *selected_;
+    // Plain copies: lambdas below cannot capture structured bindings with every compiler.
+    const int group = selected_->first;
+    const int macro = selected_->second;
     const bool stored = parts_.macros.withGroups([&](MacroGroup& groups) {
         if (groups.currentGroup() != group)
             return false;
