@@ -32,9 +32,7 @@ void MacroPageControls::setIconStrip(const std::string& picture) {
 }
 
 void MacroPageControls::reload() {
-    std::optional<MacroRecord> record;
-    int group = MacroGroup::kNone;
-    int macro = MacroGroup::kNone;
+    std::optional<CurrentMacro> current;
     parts_.macros.withGroups([&](MacroGroup& groups) {
         rebuildMacroList(groups);
         const int line = groups.selectedLine();
@@ -42,18 +40,17 @@ void MacroPageControls::reload() {
         if (line == MacroGroup::kNone)
             return;
         const MacroListLine& l = groups.lines()[static_cast<std::size_t>(line)];
-        if (l.isGroup || static_cast<int>(l.group) != groups.currentGroup())
-            return;
-        if (const MacroRecord* r = groups.currentRecord()) {
-            record = *r;
-            group = groups.currentGroup();
-            macro = groups.currentMacro();
-        }
+        if (!l.isGroup && static_cast<int>(l.group) == groups.currentGroup())
+            current = currentOf(groups);
     });
-    if (record)
-        showMacro(&*record, group, macro);
-    else
-        showNoMacro();
+    show(current);
+}
+
+std::optional<MacroPageControls::CurrentMacro> MacroPageControls::currentOf(MacroGroup& groups) {
+    const MacroRecord* record = groups.currentRecord();
+    if (!record)
+        return std::nullopt;
+    return CurrentMacro{*record, groups.currentGroup(), groups.currentMacro()};
 }
 
 void MacroPageControls::rebuildMacroList(const MacroGroup& groups) {
@@ -77,9 +74,7 @@ void MacroPageControls::rebuildMacroList(const MacroGroup& groups) {
 void MacroPageControls::onMacroLine(int line) {
     if (line < 0)
         return;
-    std::optional<MacroRecord> record;
-    int group = MacroGroup::kNone;
-    int macro = MacroGroup::kNone;
+    std::optional<CurrentMacro> current;
     parts_.macros.withGroups([&](MacroGroup& groups) {
         if (!groups.selectLine(static_cast<std::size_t>(line)))
             return;
@@ -90,43 +85,34 @@ void MacroPageControls::onMacroLine(int line) {
             macroList_.setSelection(groups.selectedLine());
             return;
         }
-        if (const MacroRecord* r = groups.currentRecord()) {
-            record = *r;
-            group = groups.currentGroup();
-            macro = groups.currentMacro();
-        }
+        current = currentOf(groups);
     });
-    if (record)
-        showMacro(&*record, group, macro);
-    else
-        showNoMacro();
+    show(current);
 }
 
-void MacroPageControls::showMacro(const MacroRecord* record, int group, int macro) {
-    selected_ = {group, macro};
-    stepList_.setLines(stepLines(*record, {parts_.texts, parts_.keys, language_}));
+void MacroPageControls::show(const std::optional<CurrentMacro>& current) {
     stepList_.setSelection(CListBoxXI::kNone);
-    name_ = {record->nameUtf8(), true, true};
-    const PlaybackMode mode = record->playbackMode();
-    if (mode == PlaybackMode::Repeat)
-        repeat_ = {std::to_string(std::clamp<int>(record->repeatCount, kMinRepeat, kMaxRepeat)),
-                   true, false};
-    else
+    std::optional<int> mode;
+    if (current) {
+        const MacroRecord& record = current->record;
+        selected_ = {current->group, current->macro};
+        stepList_.setLines(stepLines(record, {parts_.texts, parts_.keys, language_}));
+        name_ = {record.nameUtf8(), true, true};
+        mode = static_cast<int>(record.playbackMode());
+        if (record.playbackMode() == PlaybackMode::Repeat)
+            repeat_ = {std::to_string(std::clamp<int>(record.repeatCount, kMinRepeat, kMaxRepeat)),
+                       true, false};
+        else
+            repeat_ = disabledRepeat();
+    } else {
+        selected_.reset();
+        stepList_.setLines({});
+        name_ = {};
         repeat_ = disabledRepeat();
+    }
     refreshKeys();
     if (parts_.onMacroMode)
-        parts_.onMacroMode(static_cast<int>(mode));
-}
-
-void MacroPageControls::showNoMacro() {
-    selected_.reset();
-    stepList_.setLines({});
-    stepList_.setSelection(CListBoxXI::kNone);
-    name_ = {};
-    repeat_ = disabledRepeat();
-    refreshKeys();
-    if (parts_.onMacroMode)
-        parts_.onMacroMode(std::nullopt);
+        parts_.onMacroMode(mode);
 }
 
 void MacroPageControls::refreshKeys() {

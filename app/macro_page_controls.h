@@ -90,8 +90,15 @@ class MacroPageControls {
   private:
     void onMacroLine(int line);
     void rebuildMacroList(const MacroGroup& groups);
-    void showMacro(const MacroRecord* record, int group, int macro);
-    void showNoMacro();
+    // The macro the group table holds as current, copied out from under the library's lock.
+    struct CurrentMacro {
+        MacroRecord record;
+        int group;
+        int macro;
+    };
+    static std::optional<CurrentMacro> currentOf(MacroGroup& groups);
+    // Shows the macro's steps, name, repeat count and key marks, or the empty page.
+    void show(const std::optional<CurrentMacro>& current);
 
     Parts parts_;
     int language_ = 1;
