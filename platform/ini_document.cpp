@@ -239,11 +239,14 @@ void IniDocument::ensureEndsWithLineBreak() {
 bool IniDocument::isWritableEntry(std::string_view section, std::string_view key,
                                   std::string_view value) {
     constexpr std::string_view kBreaks("\r\n\0", 3);
-    // A key line that starts with '[' and holds a ']' would read back as a section header.
+    // A key line that starts with '[' and holds a ']' anywhere, in its key or in its value,
+    // would read back as a section header.
     const std::string_view k = trim(key);
+    const bool looksLikeHeader =
+        !k.empty() && k.front() == '[' && (k.find(']') != npos || value.find(']') != npos);
     return section.find_first_of(kBreaks) == npos && key.find_first_of(kBreaks) == npos &&
            value.find_first_of(kBreaks) == npos && k.find('=') == npos && !k.empty() &&
-           !(k.front() == '[' && k.find(']') != npos);
+           !looksLikeHeader;
 }
 
 bool IniDocument::setValue(std::string_view section, std::string_view key, std::string_view value) {

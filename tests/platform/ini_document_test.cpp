@@ -152,7 +152,11 @@ TEST(IniEdit, RefusesEntriesThatWouldBreakTheFile) {
     EXPECT_FALSE(doc.setValue("s", "a=b", "1"));
     EXPECT_FALSE(doc.setValue("s", "  ", "1"));
     EXPECT_FALSE(doc.setValue("s", "[Init]", "1"));
+    EXPECT_FALSE(doc.setValue("s", "[x", "y]"));  // the line "[x=y]" reads back as a header
     EXPECT_EQ(doc.serialize(), "[s]\r\nk=1\r\n");
+    // A bracket in a value is fine when the key does not open one.
+    EXPECT_TRUE(doc.setValue("s", "x[", "y]"));
+    EXPECT_EQ(IniDocument::parse(doc.serialize()).rawValue("s", "x["), "y]");
 }
 
 TEST(IniEdit, MovesAn8BitFileToUtf16ForTextOutsideAscii) {
