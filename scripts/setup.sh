@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(cmake g++ ninja-build ccache pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev clang-format
           qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
           libhidapi-dev libudev-dev libpulse-dev libx11-dev
