@@ -82,6 +82,7 @@ void CKarvo_GMouseDlg::showPage(Page page) {
         return;
     page_ = page;
     mainShown_ = page == Page::Main;
+    lightingShown_ = page == Page::Lighting;
     drag_ = Drag::None;
     if (menuOpen_) {
         menus_->close();
@@ -829,6 +830,7 @@ void CKarvo_GMouseDlg::paint(Canvas& canvas) {
     view.hotLighting = lighting_.hot();
     view.pressed = pressed_;
     view.selectedMacroMode = selectedMacroMode_;
+    view.previewColour = preview_ ? preview_() : 0;
 
     canvas.begin(view.set().normal);
     MainPagePainter::Badge badge = MainPagePainter::Badge::NotNeeded;
