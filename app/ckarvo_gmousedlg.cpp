@@ -844,6 +844,10 @@ void CKarvo_GMouseDlg::paint(Canvas& canvas) {
     view.pressed = pressed_;
     view.selectedMacroMode = selectedMacroMode_;
     view.previewColour = preview_ ? preview_() : 0;
+    if (parts_.description) {
+        const auto level = static_cast<std::size_t>(std::clamp(settings.shared.dpiLevel, 0, 5));
+        view.activeDpi = parts_.description->dpiOf(settings.shared.dpi[level].step);
+    }
 
     canvas.begin(view.set().normal);
     MainPagePainter::Badge badge = MainPagePainter::Badge::NotNeeded;

@@ -50,6 +50,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         const PaintRegion* macroRegion = nullptr;
         // The key tables the combinations of WM_COMBINATION_SET are converted with.
         const MacVkAndText* keys = nullptr;
+        // The DPI table the DPI value box reads; null: the box stays empty.
+        const DeviceDescription* description = nullptr;
     };
 
     CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum);

@@ -219,7 +219,7 @@ int main(int argc, char** argv) {
     karvo::ProgramState state(programFolder, warning, *pointer);
 
     karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link,
-                                 &state.macroRegion, &state.keys},
+                                 &state.macroRegion, &state.keys, &state.description},
                                 {}, 0);
     window.attach(dlg);
     karvo::qt::QtFileDialog fileDialog(window.widget());

@@ -176,10 +176,10 @@ void showText(Session& session, int profile, const Settings& s) {
     out << "DPI levels:\n";
     for (int k = 0; k < kDpiLevels; ++k) {
         const DpiLevelSettings& level = s.shared.dpi[static_cast<std::size_t>(k)];
-        char line[96];
-        std::snprintf(line, sizeof line, "%s %d  step %2d  value %2d  %s  %s\n",
+        char line[112];
+        std::snprintf(line, sizeof line, "%s %d  step %2d  value %2d  %5d DPI  %s  %s\n",
                       k == s.shared.dpiLevel ? "  *" : "   ", k + 1, level.step,
-                      device::DeviceMemoryImage::dpiValue(level.step),
+                      device::DeviceMemoryImage::dpiValue(level.step), d.dpiOf(level.step),
                       colourText(level.colour).c_str(), level.enabled ? "on" : "off");
         out << line;
     }
@@ -215,6 +215,7 @@ void showJson(Session& session, int profile, const Settings& s) {
         const DpiLevelSettings& level = s.shared.dpi[static_cast<std::size_t>(k)];
         json.beginObject().key("level").value(k + 1).key("step").value(int{level.step});
         json.key("value").value(int{device::DeviceMemoryImage::dpiValue(level.step)});
+        json.key("dpi").value(session.description().dpiOf(level.step));
         json.key("colour").value(colourText(level.colour)).key("enabled").value(level.enabled);
         json.key("active").value(k == s.shared.dpiLevel).endObject();
     }

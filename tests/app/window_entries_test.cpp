@@ -607,3 +607,62 @@ TEST(WindowEntries, ACombinationIsEditedWithItsStoredTextAndStoredByValue) {
 
 }  // namespace
 }  // namespace karvo
+
+namespace karvo {
+namespace {
+
+TEST(WindowEntries, TheDpiBoxShowsTheActiveLevelsDpiAndTheSlidersTheirValues) {
+    testing::ShippedSkin shipped;
+    DeviceDescription description;
+    description.dpiTable[7] = 1800;
+    SettingsModel settings;
+    settings.edit([&](Settings& s) {
+        s = shipped.settings;
+        s.shared.dpiLevel = 2;
+        s.shared.dpi[2].step = 7;
+        s.shared.fireTime = 120;
+    });
+    testing::FakeWindow window;
+    testing::RecordingQueue queue;
+    testing::ScriptedRunner runner;
+    WarningDlg warning{runner, queue, {}};
+    CKarvo_GMouseDlg dlg{
+        {shipped.skin, settings, window, queue, warning, nullptr, nullptr, nullptr, &description},
+        shipped.pictures,
+        8};
+    dlg.showPage(Page::Advanced);
+    testing::RecordingCanvas canvas;
+    dlg.paint(canvas);
+    std::vector<std::string> texts;
+    for (const auto& op : canvas.ofKind(testing::RecordingCanvas::Op::Kind::Text))
+        texts.push_back(op.picture);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1800 DPI"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "120 ms"), texts.end());
+}
+
+}  // namespace
+}  // namespace karvo
+
+namespace karvo {
+namespace {
+
+// The recording canvas measures 6 pixels a byte and 12 a line.
+TEST(NoticeText, WrapsAtSpacesCutsOverlongWordsAndNeverStartsAboveItsArea) {
+    testing::RecordingCanvas c;
+    EXPECT_EQ(wrapText(c, "no mouse found here", 60, FontRole::Body),
+              (std::vector<std::string>{"no mouse", "found here"}));
+    EXPECT_EQ(wrapText(c, "abcdefghijkl", 30, FontRole::Body),
+              (std::vector<std::string>{"abcde", "fghij", "kl"}));
+    EXPECT_EQ(wrapText(c, "one\ntwo", 600, FontRole::Body),
+              (std::vector<std::string>{"one", "two"}));
+    drawWrappedText(c, "aaaa bbbb cccc dddd", {10, 100, 30, 12}, FontRole::Body, kWhite);
+    const auto lines = c.ofKind(testing::RecordingCanvas::Op::Kind::Text);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0].rect.y, 100) << "a block taller than the area starts at its top";
+    EXPECT_EQ(lines[3].rect.y, 136);
+    for (const auto& l : lines)
+        EXPECT_GE(l.rect.x, 10);
+}
+
+}  // namespace
+}  // namespace karvo

@@ -82,7 +82,7 @@ struct WindowProgram {
     qt::QtMainWindow window{pictures, fonts, queue};
     ProgramState state{programFolder, warning, pointer};
     CKarvo_GMouseDlg dlg{{state.skin, state.settings, window, queue, warning, &state.link,
-                          &state.macroRegion, &state.keys},
+                          &state.macroRegion, &state.keys, &state.description},
                          {},
                          0};
     MacroPageControls macroControls{
