@@ -358,6 +358,13 @@ TEST_F(MenuTest, TheLanguageMenuOffersEveryShippedLanguageWithItsOwnRowPictures)
     EXPECT_FALSE(menus.isOpen());
     EXPECT_EQ(menus.offeredLanguage(15), 14);
 
+    // At the right edge of the screen the second column goes to the left.
+    host.area = {0, 0, 700, 600};
+    ASSERT_TRUE(menus.open(MenuKind::Language, 400, 30));
+    EXPECT_EQ(host.frameOf(PopupLevel::Menu).x, 400);
+    EXPECT_EQ(host.frameOf(PopupLevel::SubMenu).x, 160);
+    host.area = {0, 0, 1920, 1040};
+
     queue.posted.clear();
     click(openMenu(menus, MenuKind::Language), 5);
     EXPECT_TRUE(posted(msg::WM_MENU_CLOSED, 1, 5));

@@ -66,9 +66,14 @@ bool PopupMenus::open(MenuKind kind, std::int32_t x, std::int32_t y, MenuOptions
     frames_[0] = fitted({x, y, size.width, size.height});
     env_.host.show(PopupLevel::Menu, *menu_, frames_[0]);
     if (kind == MenuKind::Language &&
-        static_cast<int>(offeredLanguages().size()) > menu_->rowCount())
-        openSubMenu(submenu::kMoreLanguages, menu_->rowCount(), frames_[0].x + frames_[0].width,
-                    frames_[0].y);
+        static_cast<int>(offeredLanguages().size()) > menu_->rowCount()) {
+        // The second column stands to the right, or to the left where the right has no room.
+        const SkinRect area = env_.host.workArea();
+        std::int32_t x2 = frames_[0].x + frames_[0].width;
+        if (!area.empty() && x2 + frames_[0].width > area.x + area.width)
+            x2 = frames_[0].x - frames_[0].width;
+        openSubMenu(submenu::kMoreLanguages, menu_->rowCount(), x2, frames_[0].y);
+    }
     return true;
 }
 
