@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -216,6 +217,37 @@ TEST_F(MenusEndToEnd, ACombinationTypedIntoTheDialogReachesTheMouse) {
     // A key combination plays as the button's own macro, once per press.
     EXPECT_EQ(writtenFunction(slot),
               device::KeyAssignments::deviceFunctionCode(33, 0, PlaybackMode::Mode2));
+}
+
+TEST(QtKeyCapture, WhileItRunsEveryKeyGoesToTheSinkAndNoWidgetOfTheProgram) {
+    QLineEdit box;
+    box.show();
+    qt::QtKeyCapture capture;
+    std::vector<PhysicalKeyEvent> seen;
+    const auto type = [&box](int key, const QString& text, Qt::KeyboardModifiers mods) {
+        QKeyEvent down(QEvent::KeyPress, key, mods, text);
+        QCoreApplication::sendEvent(&box, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, mods, text);
+        QCoreApplication::sendEvent(&box, &up);
+    };
+    capture.begin([&seen](const PhysicalKeyEvent& e) { seen.push_back(e); });
+    type(Qt::Key_A, QStringLiteral("a"), Qt::AltModifier);
+    type(Qt::Key_F5, QString(), Qt::NoModifier);
+    EXPECT_EQ(box.text(), QString());
+    ASSERT_EQ(seen.size(), 4u);
+    EXPECT_TRUE(seen[0].down);
+    EXPECT_FALSE(seen[1].down);
+    EXPECT_EQ(seen[0].fallbackVirtualKey, 0x41);
+    EXPECT_TRUE(seen[0].altHeld);
+    EXPECT_EQ(seen[2].fallbackVirtualKey, 116);
+    // Without an X server there is no keycode and no grab to hold.
+    EXPECT_EQ(seen[0].evdevCode, 0);
+    EXPECT_FALSE(capture.exclusive());
+
+    capture.end();
+    type(Qt::Key_B, QStringLiteral("b"), Qt::NoModifier);
+    EXPECT_EQ(box.text(), QStringLiteral("b"));
+    EXPECT_EQ(seen.size(), 4u);
 }
 
 }  // namespace
