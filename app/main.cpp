@@ -23,16 +23,19 @@
 #include "device/sim/emulated_hid_backend.h"
 #include "device/sim/emulated_mouse.h"
 #include "platform/linux/hidapi_backend.h"
+#include "platform/linux/realtime_thread.h"
 #include "platform/linux/udev_device_notifier.h"
 #include "platform/linux/x11_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
 #include "platform/process.h"
+#include "platform/qt/first_frame_signal.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
+#include "platform/qt/qt_rtkit.h"
 #include "platform/qt/qt_startup_platform.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
@@ -178,6 +181,7 @@ int main(int argc, char** argv) {
         {state.skin, state.settings, window, queue, warning, &state.link, &state.macroRegion}, {},
         0);
     window.attach(dlg);
+    const karvo::qt::FirstFrameSignal firstFrame(window.widget());
     karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
                                             state.settings,
                                             [&dlg, &window](std::optional<int> mode) {
@@ -203,7 +207,12 @@ int main(int argc, char** argv) {
         return where;
     });
 
-    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads();
+    // Macro steps keep their time on a busy desktop only with real-time scheduling; said once
+    // on stderr when the desktop does not grant it.
+    karvo::LinuxThreadPriority playbackPriority(karvo::qt::rtkitMakeThreadRealtime);
+    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads(
+        &playbackPriority,
+        [](const std::string& line) { std::fprintf(stderr, "karvo-gmouse: %s\n", line.c_str()); });
     karvo::BlinkThread blink([&dlg] { return dlg.mainPageShown(); },
                              [&queue] {
                                  queue.post({karvo::msg::WM_REPAINT, 0, 0});
