@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -22,7 +23,9 @@
 #include "device/sim/emulated_device_notifier.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "device/sim/emulated_mouse.h"
+#include "device/written_image_file.h"
 #include "platform/linux/hidapi_backend.h"
+#include "platform/linux/hidraw_connection.h"
 #include "platform/linux/realtime_thread.h"
 #include "platform/linux/udev_device_notifier.h"
 #include "platform/linux/x11_pointer_settings.h"
@@ -176,6 +179,23 @@ int main(int argc, char** argv) {
          (skinFolder / "warning_over.jpg").string()});
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(programFolder, warning, *pointer);
+    // On a real mouse, which karvoctl may write too, the last complete write is kept where
+    // karvoctl keeps it, so neither compares with an image the other has overwritten. The
+    // emulated mouse is the program's own: its downloader keeps the image in memory.
+    std::unique_ptr<karvo::device::FileWrittenImageStore> writtenImages;
+    if (!options.simulate) {
+        using Identity = karvo::device::FileWrittenImageStore::Identity;
+        writtenImages = std::make_unique<karvo::device::FileWrittenImageStore>(
+            std::filesystem::path(), [&state]() -> std::optional<Identity> {
+                // Read by the download, which starts once discovery has found the mouse.
+                if (!state.discovery || state.discovery->featurePath().empty())
+                    return std::nullopt;
+                const std::string path = state.discovery->featurePath();
+                const auto connection = karvo::hid::hidrawConnection(path);
+                return connection ? std::optional(Identity{path, *connection}) : std::nullopt;
+            });
+        state.downloader.setWrittenImageStore(writtenImages.get());
+    }
 
     karvo::CKarvo_GMouseDlg dlg(
         {state.skin, state.settings, window, queue, warning, &state.link, &state.macroRegion}, {},

@@ -51,7 +51,7 @@ std::string_view ApplyPlan::describe(Reason reason) {
         case Reason::Asked:
             return "a complete write was asked for";
         case Reason::NothingKnown:
-            return "nothing was written completely since the mouse was connected";
+            return "no complete write to compare with since the mouse was connected";
         case Reason::OtherVariant:
             return "the last complete write was for the other product variant";
         case Reason::StopsEarly:

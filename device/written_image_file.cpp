@@ -122,29 +122,42 @@ FileWrittenImageStore::decode(std::string_view bytes) {
     return out;
 }
 
+std::optional<fs::path> FileWrittenImageStore::fileFor(
+    const std::optional<Identity>& identity) const {
+    if (!file_.empty())
+        return file_;
+    return identity ? inUserCache(identity->devicePath) : std::nullopt;
+}
+
 WrittenImageStore::Loaded FileWrittenImageStore::load() {
-    const std::optional<std::string> bytes = fileops::readFile(file_);
+    const std::optional<Identity> now = identity_();
+    const std::optional<fs::path> file = fileFor(now);
+    if (!file)
+        return {};
+    const std::optional<std::string> bytes = fileops::readFile(*file);
     if (!bytes)
         return {};  // none kept (or unreadable, which comes to the same)
     const auto record = decode(*bytes);
     if (!record)
-        return {std::nullopt, "the record " + file_.string() + " is damaged"};
-    const std::optional<Identity> now = identity_();
+        return {std::nullopt, "the record " + file->string() + " is damaged"};
     if (!now || record->second.devicePath != now->devicePath)
-        return {std::nullopt, "the record " + file_.string() + " belongs to another mouse"};
+        return {std::nullopt, "the record " + file->string() + " belongs to another mouse"};
     if (record->second.connection != now->connection)
         return {std::nullopt, "the mouse was connected again, or its memory changed, since"};
     return {record->first, {}};
 }
 
 void FileWrittenImageStore::forget() {
+    const std::optional<fs::path> file = fileFor(file_.empty() ? identity_() : std::nullopt);
     std::error_code ec;
-    fs::remove(file_, ec);
+    if (file)
+        fs::remove(*file, ec);
 }
 
 void FileWrittenImageStore::remember(const WrittenImage& image) {
     const std::optional<Identity> identity = identity_();
-    if (!identity)
+    const std::optional<fs::path> file = fileFor(identity);
+    if (!identity || !file)
         return;
     // A record that cannot be written only means the next apply writes everything. It is
     // replaced by a rename, so a reader sees the old record or the new one, but not flushed to
@@ -152,7 +165,7 @@ void FileWrittenImageStore::remember(const WrittenImage& image) {
     // the connection, is another one and the record is not used anyway.
     std::error_code ec;
     const fs::path temporary =
-        file_.string() + ".tmp" + std::to_string(std::random_device{}() & 0xFFFFFF);
+        file->string() + ".tmp" + std::to_string(std::random_device{}() & 0xFFFFFF);
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         const std::string bytes = encode(image, *identity);
@@ -163,7 +176,7 @@ void FileWrittenImageStore::remember(const WrittenImage& image) {
             return;
         }
     }
-    fs::rename(temporary, file_, ec);
+    fs::rename(temporary, *file, ec);
     if (ec)
         fs::remove(temporary, ec);
 }

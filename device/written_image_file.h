@@ -28,6 +28,8 @@ class FileWrittenImageStore final : public WrittenImageStore {
     // from a later one, and then nothing is kept. Called from the downloading thread.
     using IdentityOf = std::function<std::optional<Identity>()>;
 
+    // The record is `file`; an empty path keeps it in the user's cache folder under the
+    // name inUserCache gives the identity's device path at each use.
     FileWrittenImageStore(std::filesystem::path file, IdentityOf identity);
 
     Loaded load() override;
@@ -51,6 +53,8 @@ class FileWrittenImageStore final : public WrittenImageStore {
     static std::optional<std::pair<WrittenImage, Identity>> decode(std::string_view bytes);
 
   private:
+    std::optional<std::filesystem::path> fileFor(const std::optional<Identity>& identity) const;
+
     std::filesystem::path file_;
     IdentityOf identity_;
 };

@@ -39,7 +39,7 @@ TEST(KarvoctlApplyChanged, OneSettingIsOneBlockAndTheMouseMatchesTheComputedImag
     ASSERT_EQ(first.code, 0) << first.err;
     const Applied all = parse(first.out);
     EXPECT_FALSE(all.changedOnly) << first.out;
-    EXPECT_NE(first.out.find("nothing was written completely since the mouse was connected"),
+    EXPECT_NE(first.out.find("no complete write to compare with since the mouse was connected"),
               std::string::npos)
         << first.out;
     EXPECT_TRUE(std::filesystem::exists(record(cli)));

@@ -104,6 +104,15 @@ TEST(FileWrittenImageStore, NamesItsFileInTheUserCacheAfterTheDevicePath) {
     const auto perms = std::filesystem::status(dir / "karvo-gmouse").permissions();
     EXPECT_EQ(perms & std::filesystem::perms::all, std::filesystem::perms::owner_all);
 
+    // A store without a file of its own keeps the record under that name.
+    const Identity id{"/dev/hidraw3", "boot 1"};
+    FileWrittenImageStore cached({}, [&id] { return std::optional(id); });
+    cached.remember(richImage());
+    EXPECT_TRUE(std::filesystem::exists(*a));
+    EXPECT_TRUE(cached.load().image);
+    cached.forget();
+    EXPECT_FALSE(std::filesystem::exists(*a));
+
     ::setenv("XDG_CACHE_HOME", "relative/folder", 1);
     ::setenv("HOME", dir.path().c_str(), 1);
     const auto home = FileWrittenImageStore::inUserCache("/dev/hidraw3");
