@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -26,11 +27,15 @@
 #include "device/sim/emulated_device_notifier.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "device/sim/emulated_mouse.h"
+#include "device/written_image_file.h"
 #include "platform/linux/hidapi_backend.h"
+#include "platform/linux/hidraw_connection.h"
+#include "platform/linux/realtime_thread.h"
 #include "platform/linux/udev_device_notifier.h"
 #include "platform/linux/x11_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
 #include "platform/process.h"
+#include "platform/qt/first_frame_signal.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_dialogs.h"
@@ -38,6 +43,7 @@
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
+#include "platform/qt/qt_rtkit.h"
 #include "platform/qt/qt_startup_platform.h"
 #ifdef KARVO_HAVE_QTDBUS
 #include "platform/qt/qt_resume_watcher.h"
@@ -218,6 +224,23 @@ int main(int argc, char** argv) {
          (skinFolder / "warning_over.jpg").string()});
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(programFolder, warning, *pointer);
+    // On a real mouse, which karvoctl may write too, the last complete write is kept where
+    // karvoctl keeps it, so neither compares with an image the other has overwritten. The
+    // emulated mouse is the program's own: its downloader keeps the image in memory.
+    std::unique_ptr<karvo::device::FileWrittenImageStore> writtenImages;
+    if (!options.simulate) {
+        using Identity = karvo::device::FileWrittenImageStore::Identity;
+        writtenImages = std::make_unique<karvo::device::FileWrittenImageStore>(
+            std::filesystem::path(), [&state]() -> std::optional<Identity> {
+                // Read by the download, which starts once discovery has found the mouse.
+                if (!state.discovery || state.discovery->featurePath().empty())
+                    return std::nullopt;
+                const std::string path = state.discovery->featurePath();
+                const auto connection = karvo::hid::hidrawConnection(path);
+                return connection ? std::optional(Identity{path, *connection}) : std::nullopt;
+            });
+        state.downloader.setWrittenImageStore(writtenImages.get());
+    }
 
     karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link,
                                  &state.macroRegion, &state.keys, &state.description},
@@ -227,6 +250,7 @@ int main(int argc, char** argv) {
     karvo::qt::QtColourDialog colourDialog(window.widget());
     dlg.setFileDialog(&fileDialog);
     dlg.setColourDialog(&colourDialog);
+    const karvo::qt::FirstFrameSignal firstFrame(window.widget());
     karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
                                             state.settings,
                                             [&dlg, &window](std::optional<int> mode) {
@@ -256,7 +280,12 @@ int main(int argc, char** argv) {
         return where;
     });
 
-    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads();
+    // Macro steps keep their time on a busy desktop only with real-time scheduling; said once
+    // on stderr when the desktop does not grant it.
+    karvo::LinuxThreadPriority playbackPriority(karvo::qt::rtkitMakeThreadRealtime);
+    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads(
+        &playbackPriority,
+        [](const std::string& line) { std::fprintf(stderr, "karvo-gmouse: %s\n", line.c_str()); });
     karvo::BlinkThread blink([&dlg] { return dlg.mainPageShown(); },
                              [&queue] {
                                  queue.post({karvo::msg::WM_REPAINT, 0, 0});

@@ -17,10 +17,17 @@ constexpr std::array<CommandHelp, 12> kCommands = {{
      "Looks for the mouse as the window program does and asks it for its status. Prints\n"
      "whether it was found, where, its variant, and the profile (1-4) the mouse says it\n"
      "uses. Exit 1 when the mouse is not found or does not answer.\n"},
-    {"apply", "apply [--quiet]", "write the whole configuration of the data folder into the mouse",
-     "Writes the configuration of the data folder into the mouse's memory (every block\n"
-     "the window's apply button writes) and makes the mouse use it. A progress bar goes\n"
-     "to stderr when stderr is a terminal; --quiet leaves it and the closing line out.\n"
+    {"apply", "apply [--full] [--quiet]",
+     "write the configuration of the data folder into the mouse",
+     "Writes the configuration of the data folder into the mouse's memory and makes the\n"
+     "mouse use it. Only the 8-byte blocks that differ from the last complete write to\n"
+     "this mouse in this connection are sent (tens of milliseconds for one setting); the\n"
+     "mouse ends with the same bytes as after writing everything. Everything is written\n"
+     "(about a second) the first time after the mouse is plugged in, after a write that\n"
+     "failed or stopped, when the record of the last write is missing or damaged, and\n"
+     "with --full. The record is kept in ~/.cache/karvo-gmouse (XDG_CACHE_HOME), or\n"
+     "beside the state file of --simulate=FILE. A progress bar goes to stderr when stderr\n"
+     "is a terminal; --quiet leaves it and the closing line out.\n"
      "Exit 1, with the notice's text, when the download stops early (the macros do not\n"
      "fit in the mouse, or one cannot be encoded) or the mouse stops answering.\n"},
     {"image", "image [--variant 0|1] [--prev-end N] [--bin FILE] [--blocks FILE]",
