@@ -106,11 +106,13 @@ KeyAssignments KeyAssignments::build(const Settings& settings, const DeviceDescr
     const int keyNum = std::clamp(description.keyNum, 0, kButtonSlots);
     // The first profile is the one the mouse starts in: written without any primary click
     // (an emptied configuration, a hand edit) it leaves a mouse nobody can click with, so its
-    // first button is written as the primary click.
+    // first button, when it has no function, is written as the primary click. A function the
+    // user gave that button stays.
     const auto& first = settings.profiles[0].buttons;
     out.primaryClickRestored_ =
-        keyNum > 0 && std::none_of(first.begin(), first.begin() + keyNum,
-                                   [](const auto& b) { return b.function == kPrimaryClick; });
+        keyNum > 0 && first[0].function == 0 &&
+        std::none_of(first.begin(), first.begin() + keyNum,
+                     [](const auto& b) { return b.function == kPrimaryClick; });
     for (int p = 0; p < kProfiles; ++p) {
         const ProfileSettings& profile = settings.profiles[static_cast<std::size_t>(p)];
         for (int s = 0; s < keyNum; ++s) {

@@ -87,8 +87,8 @@ class KeyAssignments {
     // Device key k (1 to 14) of profile p (0 to 3); a blank entry outside.
     const KeyEntry& key(int profile, int deviceKey) const;
     std::span<const FunctionCorrection> corrections() const { return corrections_; }
-    // True when no button of the first profile had the primary click and its first button
-    // was translated as the primary click instead (the settings model is not changed).
+    // True when no button of the first profile had the primary click and its first button,
+    // which had no function, was translated as the primary click (the model is not changed).
     bool primaryClickRestored() const { return primaryClickRestored_; }
 
   private:

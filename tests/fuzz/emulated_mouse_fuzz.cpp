@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             case 0: {
                 if (i >= size)
                     return 0;
-                const std::size_t n = std::min<std::size_t>(data[i++], size - i);
+                const std::size_t wanted = data[i++];
+                const std::size_t n = std::min(wanted, size - i);
                 std::vector<std::uint8_t> report(data + i, data + i + n);
                 i += n;
                 if (!report.empty() && (op & 4))
