@@ -15,12 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(KarvoctlPress, AfterAnApplyWithTheFourthProfileCurrentTheMouseReportsIt) {
+TEST(KarvoctlPress, AfterAnApplyWithTheThirdProfileCurrentTheMouseReportsIt) {
     CliFixture cli;
-    ASSERT_EQ(cli.run({"profile", "4"}).code, 0);
+    ASSERT_EQ(cli.run({"profile", "3"}).code, 0);
     ASSERT_EQ(cli.sim({"apply", "--quiet"}).code, 0);
     EXPECT_EQ(cli.sim({"status"}).out,
-              "mouse: found at sim:0/config\nvariant: 1 (product 2a17)\nprofile: 4\n");
+              "mouse: found at sim:0/config\nvariant: 1 (product 2a17)\nprofile: 3\n");
 }
 
 // The shipped configuration has DPI up and down on buttons 6 and 7 and the profile cycle on
