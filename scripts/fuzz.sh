@@ -18,14 +18,13 @@ for target in build-fuzz/bin/*_fuzz; do
     options=$(sed -n 's|^// fuzz-options: ||p' "tests/fuzz/$name.cpp" 2>/dev/null || true)
     echo "== $name for ${seconds}s ${options}"
     log="build-fuzz/$name.log"
-    # A private temporary folder: whatever a target writes there goes with it.
+    # A private temporary folder: whatever a target writes there goes with it (libFuzzer ends a
+    # timed run without running exit handlers, so the targets cannot remove their own folder).
     scratch=$(mktemp -d)
     rc=0
     TMPDIR="$scratch" "$target" -max_total_time="$seconds" -print_final_stats=1 $options \
         "$corpus" $seeds >"$log" 2>&1 || rc=$?
-    leftover=$(find "$scratch" -mindepth 1 | head -n 5)
     rm -rf "$scratch"
     grep -E '^(Done|stat::number_of_executed_units)|ERROR|SUMMARY' "$log" || true
     [ "$rc" -eq 0 ] || { echo "$name found a fault (see $log)" >&2; exit 1; }
-    [ -z "$leftover" ] || { echo "$name left files behind: $leftover" >&2; exit 1; }
 done

@@ -1,6 +1,7 @@
 // A scratch folder for the fuzz targets that need files: one per process, under $TMPDIR,
-// emptied before each input and removed when the process ends, so a run leaves nothing behind
-// (scripts/fuzz.sh also gives every target a private TMPDIR that it removes afterwards).
+// emptied after each input and removed when the process ends normally. libFuzzer ends a timed
+// run without exit handlers, so scripts/fuzz.sh gives every target a private TMPDIR that it
+// removes afterwards; a run by hand leaves at most an empty folder.
 #pragma once
 
 #include <stdlib.h>
@@ -27,7 +28,7 @@ class Scratch {
     }
     const std::filesystem::path& path() const { return path_; }
 
-    // Removes everything in the folder.
+    // Removes everything in the folder. Each input starts and ends with it.
     void clear() const {
         std::error_code ec;
         for (const auto& e : std::filesystem::directory_iterator(path_, ec))

@@ -60,6 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto groupFile = karvo::fuzz::Scratch::get().write("group.dat", rest);
     karvo::MacroTable table;
     file.readGroup(groupFile, table);
+    karvo::fuzz::Scratch::get().clear();
     check(table.count() <= karvo::MacroTable::kMaxMacros);
     check(table.blank() == karvo::MacroRecord{});
     for (const karvo::MacroRecord& r : table.macros())

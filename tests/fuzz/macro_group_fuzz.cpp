@@ -43,5 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (const karvo::MacroListLine& l : lib.lines())
         check(l.group < lib.groupCount() && lib.isPresent(l.group));
+    scratch.clear();
     return 0;
 }

@@ -55,5 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int k = 1; k <= karvo::device::KeyAssignments::kDeviceKeys; ++k)
             check(image.assignments().key(p, k).deviceFunction < 32);
     }
+    scratch.clear();
     return 0;
 }

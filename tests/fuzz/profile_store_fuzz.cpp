@@ -36,8 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::create_directories(scratch.path() / "copy");
     const karvo::ProfileStore copy(scratch.path() / "copy", keys, notes);
     for (int p = 0; p < karvo::kProfiles; ++p) {
-        if (!copy.saveProfile(loaded, p, copy.configFile()))
+        if (!copy.saveProfile(loaded, p, copy.configFile())) {
+            scratch.clear();
             return 0;
+        }
     }
     karvo::SettingsModel again;
     for (int p = 0; p < karvo::kProfiles; ++p)
@@ -54,5 +56,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(x.function != karvo::kFunctionCombination || x.combination == y.combination);
         }
     }
+    scratch.clear();
     return 0;
 }
