@@ -13,6 +13,7 @@
 #include "cli/json_writer.h"
 #include "cli/progress_bar.h"
 #include "device/device_discovery.h"
+#include "device/download_retry.h"
 #include "device/downloader.h"
 #include "platform/linux/x11_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
@@ -246,12 +247,16 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
     device::Downloader::Result result;
     {
         ProgressBar bar(session.err(), session.terminal() && !quiet, "apply");
-        result = downloader.DownloadAll(
-            [&](std::size_t w, std::size_t t) {
-                written = w;
-                bar.update(w, t);
-            },
-            full ? device::Downloader::Writes::All : device::Downloader::Writes::Changed);
+        // A transport error (the mouse re-plugged meanwhile) gets one more run from the start.
+        result =
+            device::downloadWithRetry(
+                downloader, [&] { return connection.discover(session.description().devString); },
+                [&](std::size_t w, std::size_t t) {
+                    written = w;
+                    bar.update(w, t);
+                },
+                full ? device::Downloader::Writes::All : device::Downloader::Writes::Changed)
+                .result;
     }
     const device::Downloader::Summary summary = downloader.lastSummary();
     if (!summary.problem.empty())
@@ -269,6 +274,19 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
                                     " blocks");
         case device::Downloader::Result::Busy:
             throw CliError::failure("another download is running");
+    }
+    // A button whose macro does not exist went to the mouse without it: that is no success.
+    if (const auto image = downloader.lastImage();
+        image && !image->assignments().corrections().empty()) {
+        std::string which;
+        for (const device::FunctionCorrection& c : image->assignments().corrections()) {
+            which += (which.empty() ? "" : ", ") + std::string("profile ") +
+                     std::to_string(c.profile + 1) + " button " + std::to_string(c.slot + 1) +
+                     " (code " + std::to_string(c.was) + ")";
+        }
+        throw CliError::failure("written, but without the macros of " + which +
+                                ": they do not exist in the macro folder " +
+                                session.paths().macroFolder.string());
     }
     const bool changedOnly = summary.reason == device::ApplyPlan::Reason::Changed;
     if (session.json()) {

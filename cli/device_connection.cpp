@@ -112,9 +112,13 @@ bool DeviceConnection::finish(std::ostream& err) {
         return true;
     finished_ = true;
     link_.close();
-    if (!mouse_)
-        return true;
     bool ok = true;
+    if (log_ && log_->writeFailed()) {
+        err << "karvoctl: the report log could not be written completely (is the disk full?)\n";
+        ok = false;
+    }
+    if (!mouse_)
+        return ok;
     for (const std::string& e : mouse_->protocolErrors()) {
         err << "karvoctl: emulated mouse: protocol error: " << e << '\n';
         ok = false;

@@ -6,7 +6,7 @@
 namespace karvo::cli {
 namespace {
 
-constexpr std::array<CommandHelp, 12> kCommands = {{
+constexpr std::array<CommandHelp, 13> kCommands = {{
     {"devices", "devices", "list the mouse's HID interfaces and whether they can be opened",
      "Lists every HID interface of a Karvo G7 Pro (vendor 5e3d, product 2a17 or 2a2c): its\n"
      "path, vendor:product, product string, usage page/usage, the product variant (1 for\n"
@@ -92,6 +92,12 @@ constexpr std::array<CommandHelp, 12> kCommands = {{
      "  config import FILE   replace the configuration with FILE (a configuration of this\n"
      "                       product only)\n"
      "  config reset         reset all four profiles from the factory copy\n"},
+    {"press", "press BUTTON [--hold MS]", "press a button of the emulated mouse",
+     "With --simulate only: presses BUTTON (1 to the mouse's button count, as 'show'\n"
+     "numbers them) of the emulated mouse and releases it after MS milliseconds (default\n"
+     "0). The mouse acts on the function written into its memory: DPI keys step its DPI\n"
+     "level, profile keys switch its profile (kept in STATEFILE, so 'status' reports it);\n"
+     "other keys are only reported to the host (see --report-log). Prints what it did.\n"},
     {"help", "help [COMMAND]", "general help, or the help of one command",
      "Prints the general help, or the help of COMMAND. 'karvoctl COMMAND --help' does\n"
      "the same.\n"},

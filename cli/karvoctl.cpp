@@ -8,6 +8,7 @@
 #include "cli/help_text.h"
 #include "cli/image_command.h"
 #include "cli/macro_commands.h"
+#include "cli/press_command.h"
 #include "cli/settings_commands.h"
 
 namespace karvo::cli {
@@ -26,7 +27,7 @@ constexpr Entry kDispatch[] = {
     {"verify", DeviceCommands::verify},   {"read", DeviceCommands::read},
     {"show", SettingsCommands::show},     {"profile", SettingsCommands::profile},
     {"set", SettingsCommands::set},       {"macro", MacroCommands::run},
-    {"config", SettingsCommands::config},
+    {"config", SettingsCommands::config}, {"press", PressCommand::run},
 };
 
 Command find(std::string_view name) {
