@@ -165,8 +165,10 @@ std::vector<std::string> Completion::candidates(Session& session,
     if (current.starts_with("-")) {
         std::vector<std::string> options(std::begin(kGlobalOptions), std::end(kGlobalOptions));
         if (help) {
-            for (std::string& o : commandOptions(*help))
-                options.push_back(std::move(o));
+            for (std::string& o : commandOptions(*help)) {
+                if (std::find(options.begin(), options.end(), o) == options.end())
+                    options.push_back(std::move(o));
+            }
         }
         return options;
     }
@@ -235,6 +237,7 @@ std::string Completion::bashScript() {
            ")\n"
            "    fi\n"
            "    COMPREPLY=($(compgen -W \"$words\" -- \"$cur\"))\n"
+           "    COMPREPLY=(\"${COMPREPLY[@]// /\\\\ }\")  # names with blanks stay one word\n"
            "}\n"
            "complete -F _karvoctl karvoctl\n";
 }

@@ -390,8 +390,8 @@ class Parser {
             notifier_.tipText(kTipFailed, std::string(axis));
             return kMaxMoveDistance;
         };
-        const std::uint16_t dx = cut(x->second, "[X]; ");
-        const std::uint16_t dy = cut(y->second, "[Y]; ");
+        const std::uint16_t dx = cut(x->second, " [X]");
+        const std::uint16_t dy = cut(y->second, " [Y]");
         const bool right = !x->first;
         const bool down = !y->first;
         const std::uint8_t kind = right ? (down ? stepkind::kMoveRightDown : stepkind::kMoveRightUp)
@@ -516,29 +516,7 @@ class Parser {
                                   std::to_string(MacroRecord::limitFor(step.key)) +
                                   " steps of this kind");
         }
-        switch (step.key) {
-            case macrokey::kMove:
-                ++r.moveCount;
-                break;
-            case macrokey::kReserved247:
-                ++r.kind247Count;
-                break;
-            case macrokey::kSensitivity:
-                ++r.sensitivityCount;
-                break;
-            case macrokey::kLighting:
-                ++r.lightingCount;
-                break;
-            case macrokey::kReserved250:
-                ++r.kind250Count;
-                break;
-            case macrokey::kReserved251:
-                ++r.kind251Count;
-                break;
-            default:
-                break;
-        }
-        r.steps[r.stepCount++] = step;
+        r.appendStep(step);
         delaySet_ = false;
         return true;
     }

@@ -99,6 +99,10 @@ TEST(KarvoctlCompletion, BashCompletesCommandsFunctionsAndMacroNames) {
     EXPECT_TRUE(copy.contains("Office/Copy")) << copy.size();
     EXPECT_EQ(bashComplete(script, "--json set lighting br"), (std::set<std::string>{"breathing"}));
     EXPECT_EQ(bashComplete(script, "apply --q"), (std::set<std::string>{"--quiet"}));
+    // A macro name with a blank stays one word on the command line.
+    EXPECT_EQ(bashComplete(script, "set button 1 4 macro Office/S"),
+              (std::set<std::string>{"Office/Save", "Office/Select\\ all"}));
+    EXPECT_EQ(bashComplete(script, "show --j"), (std::set<std::string>{"--json"}));
 }
 
 TEST(KarvoctlCompletion, CandidatesFollowTheHelpTable) {
