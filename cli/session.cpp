@@ -58,6 +58,12 @@ const DeviceDescription& Session::description() {
     return *description_;
 }
 
+const DpiSteps& Session::dpiSteps() {
+    if (!dpiSteps_)
+        dpiSteps_ = DpiSteps::read(paths().configFile);
+    return *dpiSteps_;
+}
+
 ProfileStore& Session::store() {
     if (!store_)
         store_ = std::make_unique<ProfileStore>(paths().configFolder, keys_, notifier_);
