@@ -149,6 +149,8 @@ bool CKarvo_GMouseDlg::onLeftDown(std::int32_t x, std::int32_t y) {
             startDrag(Drag::LedBright);
         else if (onPage == li::kSpeed && type != 2 && type != 9 && type != 12 && type != 13)
             startDrag(Drag::LedSpeed);
+        else if (onPage == li::kSoundLighting && sound_)
+            sound_->open();
     }
     if (drag_ != Drag::None)
         dragTo(x);
@@ -305,6 +307,10 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
         case msg::WM_SHOW_NOTICES:
             parts_.warning.showQueued();
             break;
+        case msg::WM_SOUND_LIGHT_DONE:
+            if (sound_)
+                sound_->restoreLighting();
+            break;
         default:
             break;
     }
@@ -325,6 +331,9 @@ void CKarvo_GMouseDlg::endWindow(bool reportToMouse) {
     drag_ = Drag::None;
     pressed_ = false;
     parts_.host.removeTrayIcon();
+    // The effect thread stops first: no lighting report may follow the closing report.
+    if (sound_)
+        sound_->end();
     if (reportToMouse && parts_.link) {
         parts_.link->sendRefresh();
         parts_.link->sendClosing();

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/language_text.h"
+#include "app/sound_lighting.h"
 #include "app/window_host.h"
 #include "device/device_link.h"
 #include "platform/message_queue.h"
@@ -87,6 +88,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         return progress_;
     }
     void setSelectedMacroMode(std::optional<int> mode) { selectedMacroMode_ = mode; }
+    // Sound-reactive lighting: the lighting page's entry opens it, WM_SOUND_LIGHT_DONE
+    // restores the lighting through it, the window's end ends it. Null: none.
+    void setSoundLighting(SoundLighting* sound) { sound_ = sound; }
     bool shutDown() const { return shutDown_; }
 
   private:
@@ -115,6 +119,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     Drag drag_ = Drag::None;
     std::optional<int> selectedMacroMode_;
     std::function<void(Page)> onPageChanged_;
+    SoundLighting* sound_ = nullptr;
     std::optional<std::pair<std::size_t, std::size_t>> progress_;
     bool badgeReported_ = false;
     bool shutDown_ = false;
