@@ -16,9 +16,8 @@ constexpr std::uint32_t kPeaksPerSecond = 50;
 constexpr pa_usec_t kRetryDelay = 2 * PA_USEC_PER_SEC;
 constexpr pa_usec_t kStreamRetryDelay = PA_USEC_PER_SEC;
 
-constexpr const char* kNoServerNotice =
-    "No sound server could be reached (PulseAudio or PipeWire), so sound-reactive lighting "
-    "hears nothing and the lights stay as they are. The program keeps looking for one.";
+// One line of the warning dialog.
+constexpr const char* kNoServerNotice = "No sound server: the lights cannot follow the sound.";
 
 }  // namespace
 
@@ -289,8 +288,11 @@ PulsePeakMeter::PulsePeakMeter(Notifier& notifier, Options options)
     }
     impl_->api = pa_threaded_mainloop_get_api(impl_->loop);
     pa_threaded_mainloop_set_name(impl_->loop, "karvo-peak-meter");
+    // The first connection is made on libpulse's thread too: a failure there tells the user
+    // through the notifier, which must not open a dialog on the caller's thread while the
+    // loop's lock is held.
     pa_threaded_mainloop_lock(impl_->loop);
-    impl_->connect();
+    impl_->schedule(0, &Impl::onRetry);
     pa_threaded_mainloop_unlock(impl_->loop);
     if (pa_threaded_mainloop_start(impl_->loop) < 0) {
         pa_threaded_mainloop_lock(impl_->loop);

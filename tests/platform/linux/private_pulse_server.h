@@ -18,11 +18,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <numbers>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "platform/notifier.h"
 #include "temp_dir.h"
 
 namespace karvo::testing {
@@ -42,6 +44,31 @@ inline std::filesystem::path findPulseaudio() {
     }
     return {};
 }
+
+// A notifier that libpulse's thread may call while the test reads it: the notices with the
+// thread that told each.
+class LockedNotifier final : public Notifier {
+  public:
+    struct Notice {
+        std::string text;
+        std::thread::id thread;
+    };
+    void tipText(int index, std::string_view suffix = {}) override {
+        message("TipText " + std::to_string(index) + std::string(suffix));
+    }
+    void message(std::string_view text) override {
+        const std::lock_guard lock(mutex_);
+        notices_.push_back({std::string(text), std::this_thread::get_id()});
+    }
+    std::vector<Notice> notices() const {
+        const std::lock_guard lock(mutex_);
+        return notices_;
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<Notice> notices_;
+};
 
 // Waits (real time) until `done` holds; false when `timeout` passed first.
 inline bool eventually(const std::function<bool()>& done,

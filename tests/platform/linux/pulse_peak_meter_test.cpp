@@ -51,7 +51,7 @@ TEST(PulsePeakMeter, HearsWhatTheDefaultOutputPlays) {
     NEED_PULSEAUDIO();
     testing::PrivatePulseServer server;
     ASSERT_TRUE(server.running()) << "the private pulseaudio did not start";
-    RecordingNotifier notifier;
+    testing::LockedNotifier notifier;
     PulsePeakMeter meter(notifier, {server.server()});
     ASSERT_TRUE(eventually([&] { return meter.reading(); }));
     EXPECT_EQ(meter.sourceName(), "karvo_a.monitor");
@@ -63,14 +63,14 @@ TEST(PulsePeakMeter, HearsWhatTheDefaultOutputPlays) {
     ASSERT_TRUE(tone.started());
     tone.setAmplitude(0.0f);
     EXPECT_TRUE(readsBetween(meter, 0.0f, 0.0f)) << "back to 0 once the tone stops";
-    EXPECT_TRUE(notifier.notices.empty());
+    EXPECT_TRUE(notifier.notices().empty());
 }
 
 TEST(PulsePeakMeter, FollowsAChangeOfTheDefaultOutput) {
     NEED_PULSEAUDIO();
     testing::PrivatePulseServer server;
     ASSERT_TRUE(server.running());
-    RecordingNotifier notifier;
+    testing::LockedNotifier notifier;
     PulsePeakMeter meter(notifier, {server.server()});
     ASSERT_TRUE(eventually([&] { return meter.reading(); }));
 
@@ -91,26 +91,28 @@ TEST(PulsePeakMeter, FollowsAChangeOfTheDefaultOutput) {
 
 TEST(PulsePeakMeter, WithoutAServerTheLevelIsZeroAndTheUserIsToldOnce) {
     testing::TempDir nowhere;
-    RecordingNotifier notifier;
+    testing::LockedNotifier notifier;
     {
         PulsePeakMeter meter(notifier, {"unix:" + (nowhere / "native").string()});
-        ASSERT_TRUE(eventually([&] { return !notifier.notices.empty(); }));
+        ASSERT_TRUE(eventually([&] { return !notifier.notices().empty(); }));
         EXPECT_EQ(meter.takePeak(), 0.0f);
         EXPECT_FALSE(meter.reading());
         // It tries again every two seconds, without telling the user again.
         std::this_thread::sleep_for(milliseconds(2300));
         EXPECT_EQ(meter.takePeak(), 0.0f);
     }
-    ASSERT_EQ(notifier.notices.size(), 1u);
-    EXPECT_NE(notifier.notices[0].text.find("No sound server"), std::string::npos);
+    ASSERT_EQ(notifier.notices().size(), 1u);
+    EXPECT_NE(notifier.notices()[0].text.find("No sound server"), std::string::npos);
+    EXPECT_NE(notifier.notices()[0].thread, std::this_thread::get_id())
+        << "told from libpulse's thread";
 }
 
 TEST(PulsePeakMeter, FindsAServerThatStartsLater) {
     NEED_PULSEAUDIO();
     testing::TempDir socketFolder;
-    RecordingNotifier notifier;
+    testing::LockedNotifier notifier;
     PulsePeakMeter meter(notifier, {"unix:" + (socketFolder / "native").string()});
-    ASSERT_TRUE(eventually([&] { return !notifier.notices.empty(); }));
+    ASSERT_TRUE(eventually([&] { return !notifier.notices().empty(); }));
 
     testing::PrivatePulseServer server(socketFolder / "native");
     ASSERT_TRUE(server.running());
@@ -122,7 +124,7 @@ TEST(PulsePeakMeter, FindsAServerThatStartsLater) {
     server.stop();
     EXPECT_TRUE(eventually([&] { return !meter.reading(); }));
     EXPECT_TRUE(readsBetween(meter, 0.0f, 0.0f));
-    EXPECT_EQ(notifier.notices.size(), 1u);
+    EXPECT_EQ(notifier.notices().size(), 1u);
 }
 
 }  // namespace

@@ -64,7 +64,7 @@ struct LiveSound {
     SystemClock clock;
     testing::FakeSoundHost host;
     testing::RecordingQueue queue;
-    RecordingNotifier notifier;
+    testing::LockedNotifier notifier;
     PulsePeakMeter* meter = nullptr;
     SoundWave dlg{{host, queue, notifier, desk.link, clock,
                    [this] {
@@ -132,7 +132,7 @@ TEST(SoundReactiveLighting, FollowsAPrivateSoundServersOutput) {
     EXPECT_GE(live.commands(0x14), 1u);
     EXPECT_GE(live.commands(0x13), 3u);
     EXPECT_TRUE(live.desk.mouse->protocolErrors().empty());
-    EXPECT_TRUE(live.notifier.notices.empty());
+    EXPECT_TRUE(live.notifier.notices().empty());
 }
 
 }  // namespace
