@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "app/ckarvo_gmousedlg.h"
@@ -32,7 +33,7 @@ class CopyOnlyThreads final : public DeviceThreads {
     void stop() override {}
     int dpiLevelCopy() const override { return copy; }
     void setDpiLevelCopy(int level) override { copy = level; }
-    int copy = -1;
+    std::atomic<int> copy{-1};
 };
 
 struct SoundLightingFixture {
