@@ -524,6 +524,9 @@ void CKarvo_GMouseDlg::actOnLightingPage(int entry, const SharedSettings& s) {
         set([](SharedSettings& sh) { sh.modeLight = 1; });
     } else if (entry == li::kEffectMenu) {
         openMenu(menu_kind::kLightingMode, LayoutFile::Color, entry, -1);
+    } else if (entry == li::kSoundLighting) {
+        if (sound_)
+            sound_->open();
     } else if (entry == li::kBrightness) {
         if (type >= 2 && type <= 5)
             startDrag(Drag::LedBright);
@@ -695,7 +698,11 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
         case msg::WM_GUN_DIALOG_DONE:
             break;
         case msg::WM_SOUND_LIGHT_DONE:
-            actions_->soundLightDone();
+            // The sound dialog's own restore where the program has one, else the actions' hook.
+            if (sound_)
+                sound_->restoreLighting();
+            else
+                actions_->soundLightDone();
             parts_.host.invalidate();
             break;
         case msg::WM_MENU_CLOSED:
@@ -808,6 +815,9 @@ void CKarvo_GMouseDlg::endWindow(bool reportToMouse) {
     menus_->close();
     menuOpen_ = false;
     parts_.host.removeTrayIcon();
+    // The effect thread stops first: no lighting report may follow the closing report.
+    if (sound_)
+        sound_->end();
     if (reportToMouse && parts_.link) {
         parts_.link->sendRefresh();
         parts_.link->sendClosing();

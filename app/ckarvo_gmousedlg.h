@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/language_text.h"
+#include "app/sound_lighting.h"
 #include "app/window_actions.h"
 #include "app/window_host.h"
 #include "app/window_seams.h"
@@ -101,6 +102,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     }
     std::optional<int> lastResult() const { return lastResult_; }
     void setSelectedMacroMode(std::optional<int> mode) { selectedMacroMode_ = mode; }
+    // Sound-reactive lighting: the lighting page's entry opens it, WM_SOUND_LIGHT_DONE
+    // restores the lighting through it, the window's end ends it. Null: none.
+    void setSoundLighting(SoundLighting* sound) { sound_ = sound; }
     bool shutDown() const { return shutDown_; }
 
     // The fillers of the window's seams (window_seams.h) and its dialogs. Until one is set the
@@ -177,6 +181,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     Drag drag_ = Drag::None;
     std::optional<int> selectedMacroMode_;
     std::function<void(Page)> onPageChanged_;
+    SoundLighting* sound_ = nullptr;
     std::optional<std::pair<std::size_t, std::size_t>> progress_;
     // How the last write to the mouse ended (Downloader::Result), shown until the next one.
     std::optional<int> lastResult_;

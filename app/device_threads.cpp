@@ -49,6 +49,11 @@ class ProgramDeviceThreads final : public DeviceThreads {
         if (threads_)
             threads_->stop();
     }
+    int dpiLevelCopy() const override { return threads_ ? threads_->state().dpiLevel() : -1; }
+    void setDpiLevelCopy(int level) override {
+        if (threads_)
+            threads_->state().setDpiLevel(level);
+    }
 
   private:
     ThreadPriority* priority_;

@@ -39,6 +39,12 @@ class DeviceThreads {
     virtual void suspend() = 0;
     // Ends both threads and waits for them (shutdown). Safe to call twice.
     virtual void stop() = 0;
+
+    // The copy of the mouse's DPI level that sound-reactive lighting names in its colour
+    // command: the sound dialog's opener stores the level it read from the mouse, the playback
+    // thread each level it follows. -1 until either has happened.
+    virtual int dpiLevelCopy() const { return -1; }
+    virtual void setDpiLevelCopy(int) {}
 };
 
 // The program's device threads: the event thread that follows the mouse's reports and the

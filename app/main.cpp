@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/blink_thread.h"
 #include "app/ckarvo_gmousedlg.h"
@@ -20,6 +21,7 @@
 #include "app/macro_page_controls.h"
 #include "app/program_actions.h"
 #include "app/program_state.h"
+#include "app/sound_lighting.h"
 #include "app/startup_sequence.h"
 #include "app/window_messages.h"
 #include "device/logging_hid_backend.h"
@@ -30,6 +32,7 @@
 #include "device/written_image_file.h"
 #include "platform/linux/hidapi_backend.h"
 #include "platform/linux/hidraw_connection.h"
+#include "platform/linux/pulse_peak_meter.h"
 #include "platform/linux/realtime_thread.h"
 #include "platform/linux/udev_device_notifier.h"
 #include "platform/linux/x11_pointer_settings.h"
@@ -44,6 +47,7 @@
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_rtkit.h"
+#include "platform/qt/qt_sound_window.h"
 #include "platform/qt/qt_startup_platform.h"
 #ifdef KARVO_HAVE_QTDBUS
 #include "platform/qt/qt_resume_watcher.h"
@@ -286,6 +290,29 @@ int main(int argc, char** argv) {
     const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads(
         &playbackPriority,
         [](const std::string& line) { std::fprintf(stderr, "karvo-gmouse: %s\n", line.c_str()); });
+    // Sound-reactive lighting, made at the first opening of its dialog.
+    karvo::qt::QtSoundWindow soundWindow(pictures, fonts);
+    karvo::SoundLighting sound(
+        {soundWindow, queue, warning, state.link, state.settings, state.clock, *deviceThreads,
+         [&warning] {
+             return std::make_unique<karvo::PulsePeakMeter>(warning,
+                                                            karvo::PulsePeakMeter::Options{});
+         },
+         [](std::string_view line) {
+             std::fprintf(stderr, "karvo-gmouse: %.*s\n", static_cast<int>(line.size()),
+                          line.data());
+         },
+         [&state] {
+             const auto& skin = state.paths.skinFolder;
+             return karvo::SoundWave::Skin{
+                 state.paths.languageFolder,
+                 {(skin / "sound_mask.jpg").string(), (skin / "sound_normal.jpg").string(),
+                  (skin / "sound_over.jpg").string(), (skin / "sound_down.jpg").string()},
+                 state.paths.configFile,
+                 state.layoutScale};
+         }});
+    soundWindow.attach(sound.dialog(), [&sound](int id) { sound.dialog().onTimer(id); });
+    dlg.setSoundLighting(&sound);
     karvo::BlinkThread blink([&dlg] { return dlg.mainPageShown(); },
                              [&queue] {
                                  queue.post({karvo::msg::WM_REPAINT, 0, 0});
@@ -387,6 +414,7 @@ int main(int argc, char** argv) {
         code = 1;
     }
 
+    sound.end();
     blink.stop();
     lighting.stop();
     actions.waitForApply();

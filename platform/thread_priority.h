@@ -22,3 +22,13 @@ class ThreadPriority {
 };
 
 }  // namespace karvo
+
+// Sound-reactive lighting follows the music by its pauses: its thread runs above normal.
+namespace karvo::process {
+
+// Raises the calling thread's priority above normal as far as the system allows an ordinary
+// user (on Linux a lower nice value, within RLIMIT_NICE; more for a privileged process).
+// False when nothing could be raised: the thread then runs at normal priority.
+bool raiseThreadPriority();
+
+}  // namespace karvo::process
