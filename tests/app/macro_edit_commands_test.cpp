@@ -1,0 +1,300 @@
+// The macro page's editing commands over a real library: recording into the selected macro and
+// what reaches its file, the step pop-ups with their inserts, deletes and in-place edits, key
+// changes, the group and macro menus, and export and import through the file dialog seam.
+#include "app/macro_edit_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/language_text_index.h"
+#include "platform/private_profile.h"
+#include "tests/app/macro_page_fixture.h"
+
+namespace karvo {
+namespace {
+
+namespace fs = std::filesystem;
+using Ev = MacroRecorder::Event;
+
+struct MacroEditFixture : testing::MacroPageFixture {
+    MacroEditFixture() { commands.setLanguage(1); }
+
+    // The macro as its group file holds it now.
+    MacroRecord saved(const std::string& group, std::size_t macro) const {
+        MacroFile file(keys, 1);
+        MacroTable table;
+        EXPECT_TRUE(file.readGroup(paths.macroFolder / (group + ".dat"), table));
+        return *table.macro(macro);
+    }
+    void selectMacro(const std::string& group, const std::string& macro) {
+        click(group);
+        click(macro);
+    }
+    std::vector<std::string> stepTexts() const {
+        std::vector<std::string> out;
+        for (const ListLine& l : controls.stepList().lines())
+            out.push_back(l.text);
+        return out;
+    }
+    static std::string bytes(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    std::uint32_t now = 1000;
+    std::vector<bool> grabs;
+    std::vector<FileChoice> asked;
+    std::optional<fs::path> answer;
+    MacroEditCommands commands{{library, controls, texts, keys, notifier,
+                                [this](const FileChoice& c) {
+                                    asked.push_back(c);
+                                    return answer;
+                                },
+                                [this] { return now; }, [this](bool on) { grabs.push_back(on); }}};
+};
+
+TEST_F(MacroEditFixture, RecordingCtrlCReplacesTheStepsAndSavesOnStop) {
+    selectMacro("Alpha", "A1");
+    commands.toggleRecording();
+    ASSERT_TRUE(commands.recording());
+    EXPECT_EQ(grabs, (std::vector<bool>{true}));
+    EXPECT_TRUE(stepTexts().empty());
+    EXPECT_FALSE(controls.repeatBox().enabled);
+    const std::pair<Ev, int> events[] = {{Ev::KeyDown, 162},
+                                         {Ev::KeyDown, 67},
+                                         {Ev::KeyDown, 67},
+                                         {Ev::KeyUp, 67},
+                                         {Ev::KeyUp, 162}};
+    for (const auto& [ev, vk] : events) {
+        now += 100;
+        EXPECT_TRUE(commands.onRecordKey(ev, vk));
+    }
+    EXPECT_EQ(stepTexts().size(), 8u);
+    EXPECT_EQ(controls.stepList().selection(), 6);
+    // Nothing reaches the file before the recording ends.
+    EXPECT_EQ(saved("Alpha", 0).stepCount, 4);
+    EXPECT_EQ(saved("Alpha", 0).steps[0].key, 4);
+    commands.toggleRecording();
+    EXPECT_FALSE(commands.recording());
+    EXPECT_EQ(grabs, (std::vector<bool>{true, false}));
+    const MacroRecord m = saved("Alpha", 0);
+    EXPECT_EQ(m.nameUtf8(), "A1");
+    ASSERT_EQ(m.stepCount, 4);
+    EXPECT_EQ(m.steps[0], (MacroAction{1, 224, 0, 0, 100}));
+    EXPECT_EQ(m.steps[1], (MacroAction{1, 6, 0, 0, 200}));
+    EXPECT_EQ(m.steps[2], (MacroAction{2, 6, 0, 0, 100}));
+    EXPECT_EQ(m.steps[3], (MacroAction{2, 224, 0, 0, 20}));
+    EXPECT_EQ(m.repeatCount, 1);
+    EXPECT_TRUE(controls.repeatBox().enabled);
+    EXPECT_EQ(controls.repeatBox().text, "1");
+    EXPECT_FALSE(commands.onRecordKey(Ev::KeyDown, 65));
+}
+
+TEST_F(MacroEditFixture, SelectingAnotherMacroEndsTheRecordingIntoTheFirst) {
+    selectMacro("Alpha", "A1");
+    commands.toggleRecording();
+    commands.onRecordKey(Ev::KeyDown, 65);
+    commands.onRecordKey(Ev::KeyUp, 65);
+    click("A2");
+    EXPECT_FALSE(commands.recording());
+    EXPECT_EQ(grabs, (std::vector<bool>{true, false}));
+    EXPECT_EQ(saved("Alpha", 0).stepCount, 2);
+    EXPECT_EQ(saved("Alpha", 1).stepCount, 2);
+    EXPECT_EQ(controls.selectedMacro(), (std::pair<int, int>{0, 1}));
+}
+
+TEST_F(MacroEditFixture, RecordingNeedsAMacroAndStopsItselfAt110Steps) {
+    commands.toggleRecording();  // no macro selected
+    EXPECT_FALSE(commands.recording());
+    selectMacro("Beta", "B1");
+    commands.toggleRecording();
+    for (int i = 0; i < 55; ++i) {
+        commands.onRecordKey(Ev::KeyDown, 65 + i % 26);
+        commands.onRecordKey(Ev::KeyUp, 65 + i % 26);
+    }
+    EXPECT_FALSE(commands.recording());
+    EXPECT_EQ(saved("Beta", 0).stepCount, 110);
+    EXPECT_EQ(saved("Beta", 0).moveCount, 0);
+}
+
+TEST_F(MacroEditFixture, StepMenuOpensOnDelaysAndParameterStepsButNotOnWaitsOrLighting) {
+    selectMacro("Beta", "B1");
+    // B1: A down, A up, move, sensitivity, left button.
+    EXPECT_EQ(commands.onStepRightClick(1), (MacroEditCommands::MenuRequest{13, {1, 2}}));
+    EXPECT_EQ(controls.stepList().selection(), 1);
+    EXPECT_TRUE(commands.onStepRightClick(4));
+    EXPECT_FALSE(commands.onStepRightClick(10));
+    EXPECT_FALSE(commands.onStepRightClick(-1));
+    commands.onMenuPick(14, 146);  // a wait after the selected move step
+    EXPECT_EQ(controls.stepList().selection(), 6);
+    EXPECT_FALSE(commands.onStepRightClick(6));  // a wait step line has no menu
+    commands.onMenuPick(14, 145);                // lighting after the wait
+    EXPECT_FALSE(commands.onStepRightClick(8));
+    EXPECT_TRUE(commands.onStepRightClick(9));
+}
+
+TEST_F(MacroEditFixture, InsertsLandAfterTheSelectionAndAreSavedWithTheirCounters) {
+    selectMacro("Beta", "B1");
+    controls.stepList().setSelection(3);  // the delay after step 1
+    commands.onMenuPick(14, 253);         // X-,Y- after step 1
+    MacroRecord m = saved("Beta", 0);
+    ASSERT_EQ(m.stepCount, 6);
+    EXPECT_EQ(m.steps[2], (MacroAction{3, 246, 0, 10, 100}));
+    EXPECT_EQ(m.moveCount, 2);
+    EXPECT_EQ(controls.stepList().selection(), 4);
+    commands.onMenuPick(14, 241);  // left down before the new step
+    m = saved("Beta", 0);
+    EXPECT_EQ(m.steps[2], (MacroAction{1, 241, 0, 0, 100}));
+    EXPECT_EQ(m.steps[3].key, 246);
+    // Delete moves the selection two lines up.
+    controls.stepList().setSelection(6);
+    commands.onMenuPick(13, 2);
+    m = saved("Beta", 0);
+    EXPECT_EQ(m.stepCount, 6);
+    EXPECT_EQ(m.moveCount, 1);
+    EXPECT_EQ(controls.stepList().selection(), 4);
+    EXPECT_EQ(stepTexts().size(), 12u);
+}
+
+TEST_F(MacroEditFixture, AnInsertPastAKindsLimitIsRefusedWithItsWarning) {
+    selectMacro("Beta", "B1");
+    controls.stepList().setSelection(0);
+    for (int i = 0; i < 4; ++i)
+        commands.onMenuPick(14, 257);
+    notifier.notices.clear();
+    commands.onMenuPick(14, 258);  // a sixth sensitivity step
+    EXPECT_EQ(saved("Beta", 0).sensitivityCount, 5);
+    EXPECT_EQ(saved("Beta", 0).stepCount, 9);
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_EQ(notifier.notices[0].tipText, MacroStepEditor::kTipKindLimit);
+}
+
+TEST_F(MacroEditFixture, InPlaceEditsOfDelaysMovesAndDpi) {
+    selectMacro("Beta", "B1");
+    const std::string suffix = texts.text(TextSection::Other, text::other::kDelaySuffix);
+    ASSERT_TRUE(commands.onStepRightClick(1));
+    commands.onMenuPick(13, 1);
+    ASSERT_TRUE(commands.edit());
+    EXPECT_EQ(commands.edit()->text, "20" + suffix);
+    EXPECT_FALSE(commands.edit()->macroList);
+    commands.finishEdit("350" + suffix);
+    EXPECT_FALSE(commands.edit());
+    EXPECT_EQ(saved("Beta", 0).steps[0].delay, 350);
+    EXPECT_EQ(stepTexts()[1], "350" + suffix);
+
+    ASSERT_TRUE(commands.onStepRightClick(4));
+    commands.onMenuPick(13, 1);
+    ASSERT_TRUE(commands.edit());
+    EXPECT_EQ(commands.edit()->text, "[X-]:9,[Y-]:8");
+    commands.finishEdit("[X-]:40,[Y-]:nothing");  // no change, the line is shown again
+    EXPECT_EQ(stepTexts()[4], "[X-]:9,[Y-]:8");
+    ASSERT_TRUE(commands.onStepRightClick(4));
+    commands.onMenuPick(13, 1);
+    commands.finishEdit("[X-]:40,[Y-]:3");
+    EXPECT_EQ(saved("Beta", 0).steps[2].p0, 40);
+    EXPECT_EQ(saved("Beta", 0).steps[2].p1, 3);
+
+    ASSERT_TRUE(commands.onStepRightClick(6));
+    commands.onMenuPick(13, 1);
+    commands.finishEdit("[DPI]:3200");
+    EXPECT_EQ(saved("Beta", 0).steps[3].p0, 13);
+    EXPECT_EQ(stepTexts()[6], "[DPI]:3200 ");
+}
+
+TEST_F(MacroEditFixture, ModifyOnAKeyStepPicksANewKey) {
+    selectMacro("Beta", "B1");
+    ASSERT_TRUE(commands.onStepRightClick(8));  // left button down
+    commands.onMenuPick(13, 1);
+    ASSERT_TRUE(commands.keyRequest());
+    EXPECT_EQ(commands.keyRequest()->first, 4u);
+    commands.onKeyPicked(std::nullopt);  // cancelled
+    EXPECT_EQ(saved("Beta", 0).steps[4].key, 241);
+    ASSERT_TRUE(commands.onStepRightClick(0));
+    commands.onMenuPick(13, 1);
+    commands.onKeyPicked(std::uint8_t{224});
+    EXPECT_EQ(saved("Beta", 0).steps[0].key, 224);
+    EXPECT_FALSE(commands.keyRequest());
+}
+
+TEST_F(MacroEditFixture, NoStepCommandActsWhileRecording) {
+    selectMacro("Beta", "B1");
+    controls.stepList().setSelection(0);
+    commands.toggleRecording();
+    commands.onMenuPick(14, 146);
+    commands.onMenuPick(13, 2);
+    EXPECT_FALSE(commands.onStepRightClick(0));
+    EXPECT_FALSE(commands.insertMenu());
+    EXPECT_EQ(saved("Beta", 0).stepCount, 5);
+    EXPECT_TRUE(commands.recording());
+}
+
+TEST_F(MacroEditFixture, GroupAndMacroMenusAddRenameAndDelete) {
+    EXPECT_EQ(commands.onMacroListRightClick(0),
+              (MacroEditCommands::MenuRequest{11, {1, 2, 3, 4, 5, 6, 7, 9}}));
+    EXPECT_EQ(macroLines(), (std::vector<std::string>{"Alpha", "Beta"}));  // not expanded
+    commands.onMenuPick(11, 2);                                            // a new macro in Alpha
+    const std::string newMacro = texts.text(TextSection::DevMac, text::devmac::kNewMacroName);
+    EXPECT_EQ(macroLines(),
+              (std::vector<std::string>{"Alpha", " A1", " A2", " " + newMacro, "Beta"}));
+    EXPECT_EQ(commands.onMacroListRightClick(3),
+              (MacroEditCommands::MenuRequest{12, {1, 2, 3, 4}}));
+    commands.onMenuPick(12, 1);
+    ASSERT_TRUE(commands.edit());
+    EXPECT_TRUE(commands.edit()->macroList);
+    commands.finishEdit("  Copy");
+    EXPECT_EQ(macroLines()[3], " Copy");
+    EXPECT_EQ(saved("Alpha", 2).nameUtf8(), "Copy");
+    commands.onMenuPick(12, 2);
+    EXPECT_EQ(macroLines(), (std::vector<std::string>{"Alpha", " A1", " A2", "Beta"}));
+
+    commands.onMenuPick(11, 1);
+    const std::string newGroup = texts.text(TextSection::DevMac, text::devmac::kNewGroupName);
+    EXPECT_TRUE(fs::exists(paths.macroFolder / (newGroup + ".dat")));
+    EXPECT_EQ(macroLines().back(), newGroup);
+    commands.onMenuPick(11, 3);  // the new group is selected: it goes
+    EXPECT_FALSE(fs::exists(paths.macroFolder / (newGroup + ".dat")));
+}
+
+TEST_F(MacroEditFixture, AnExportedGroupComesBackUnderANewNameWithTheSameRows) {
+    selectMacro("Beta", "B1");
+    const fs::path out = dir.path() / "Shooter.dat";
+    answer = out;
+    commands.onMenuPick(11, 7);
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0], (FileChoice{true, "All Files(*.dat)|*.dat||", "dat", paths.macroFolder}));
+    ASSERT_TRUE(fs::exists(out));
+    commands.onMenuPick(11, 6);
+    EXPECT_EQ(asked[1].save, false);
+    EXPECT_EQ(macroLines().back(), "Shooter");
+    const ini::IniSnapshot a(paths.macroFolder / "Beta.dat");
+    const ini::IniSnapshot b(paths.macroFolder / "Shooter.dat");
+    EXPECT_EQ(a.get("Macros", "0", "", 30000), b.get("Macros", "0", "", 30000));
+    EXPECT_FALSE(a.get("Macros", "0", "", 30000).empty());
+    EXPECT_EQ(bytes(out), bytes(paths.macroFolder / "Shooter.dat"));
+
+    // A single macro goes out and comes back in with a counter on its name.
+    click("Shooter");
+    EXPECT_EQ(macroLines(), (std::vector<std::string>{"Alpha", "Beta", " B1", "Shooter", " B1"}));
+    controls.selectMacroLine(4);
+    answer = dir.path() / "one.sdat";
+    commands.onMenuPick(12, 3);
+    EXPECT_EQ(asked.back().filter, "All Files(*.sdat)|*.sdat||");
+    commands.onMenuPick(12, 4);
+    EXPECT_EQ(asked.back().folder, fs::path());
+    EXPECT_EQ(macroLines(),
+              (std::vector<std::string>{"Alpha", "Beta", " B1", "Shooter", " B1", " B102"}));
+
+    // A cancelled dialog changes nothing.
+    answer.reset();
+    const auto before = macroLines();
+    commands.onMenuPick(11, 6);
+    commands.onMenuPick(12, 4);
+    EXPECT_EQ(macroLines(), before);
+}
+
+}  // namespace
+}  // namespace karvo
