@@ -12,6 +12,16 @@ namespace {
 int stepLine(std::size_t step) {
     return static_cast<int>(2 * step);
 }
+
+// f(MacroExchange&) over the library under its lock. Single macros never meet the check of the
+// configuration folder's library files, which only group files need.
+template <class F>
+auto withExchange(MacroLibrary& library, Notifier& notifier, F&& f) {
+    return library.withGroupsAndFile([&](MacroGroup& groups, const MacroFile& file) {
+        MacroExchange exchange(file, notifier, groups, {});
+        return f(exchange);
+    });
+}
 }  // namespace
 
 MacroEditCommands::MacroEditCommands(Parts parts)
@@ -169,16 +179,19 @@ void MacroEditCommands::onMenuPick(int menu, int item) {
                 });
                 break;
             case 4:
-                onGroupFile(kResetGroups);
+                if (parts_.groupFile)
+                    parts_.groupFile(kResetGroups);
                 return;
             case 5:
                 startMacroListEdit();
                 return;
             case 6:
-                onGroupFile(kImportGroupFile);
+                if (parts_.groupFile)
+                    parts_.groupFile(kImportGroupFile);
                 return;
             case 7:
-                onGroupFile(kExportGroupFile);
+                if (parts_.groupFile)
+                    parts_.groupFile(kExportGroupFile);
                 return;
             case 9:
                 importMacro();
@@ -208,24 +221,6 @@ void MacroEditCommands::onMenuPick(int menu, int item) {
     }
     if (changed)
         parts_.controls.reload();
-}
-
-void MacroEditCommands::onGroupFile(int what) {
-    stopRecording();
-    switch (what) {
-        case kImportGroupFile:
-            importGroup();
-            break;
-        case kExportGroupFile:
-            exportGroup();
-            break;
-        case kResetGroups:
-            if (parts_.macros.withGroups([](MacroGroup& groups) { return groups.resetAll(); }))
-                parts_.controls.reload();
-            break;
-        default:
-            break;
-    }
 }
 
 void MacroEditCommands::runStepCommand(const StepCommand& command) {
@@ -378,51 +373,18 @@ bool MacroEditCommands::onRecordKey(MacroRecorder::Event event, int virtualKey) 
     return true;
 }
 
-void MacroEditCommands::importGroup() {
-    if (!parts_.chooseFile)
-        return;
-    if (!parts_.macros.withExchange(
-            [](MacroExchange& exchange) { return exchange.groupImportAllowed(); }))
-        return;
-    const auto macroFolder =
-        parts_.macros.withGroups([](MacroGroup& groups) { return groups.macroFolder(); });
-    const auto chosen = parts_.chooseFile({false, std::string(kGroupFilter), "dat", macroFolder});
-    if (!chosen)
-        return;
-    if (parts_.macros.withExchange(
-            [&](MacroExchange& exchange) { return exchange.importGroup(*chosen); }))
-        parts_.controls.reload();
-}
-
-void MacroEditCommands::exportGroup() {
-    if (!parts_.chooseFile)
-        return;
-    const auto [groups, macroFolder] = parts_.macros.withGroups([](MacroGroup& g) {
-        return std::pair{g.groupCount(), g.macroFolder()};
-    });
-    if (groups == 0) {
-        parts_.notifier.tipText(MacroGroup::kTipFailed);
-        return;
-    }
-    const auto chosen = parts_.chooseFile({true, std::string(kGroupFilter), "dat", macroFolder});
-    if (!chosen)
-        return;
-    parts_.macros.withExchange(
-        [&](MacroExchange& exchange) { return exchange.exportGroup(*chosen); });
-}
-
 void MacroEditCommands::importMacro() {
     if (!parts_.chooseFile)
         return;
-    if (!parts_.macros.withExchange(
-            [](MacroExchange& exchange) { return exchange.macroImportAllowed(); }))
+    if (!withExchange(parts_.macros, parts_.notifier,
+                      [](MacroExchange& exchange) { return exchange.macroImportAllowed(); }))
         return;
     // The single-macro import starts wherever the dialog likes: such files come from anywhere.
     const auto chosen = parts_.chooseFile({false, std::string(kMacroFilter), "sdat", {}});
     if (!chosen)
         return;
-    if (parts_.macros.withExchange(
-            [&](MacroExchange& exchange) { return exchange.importMacro(*chosen); }))
+    if (withExchange(parts_.macros, parts_.notifier,
+                     [&](MacroExchange& exchange) { return exchange.importMacro(*chosen); }))
         parts_.controls.reload();
 }
 
@@ -434,8 +396,8 @@ void MacroEditCommands::exportMacro() {
     const auto chosen = parts_.chooseFile({true, std::string(kMacroFilter), "sdat", macroFolder});
     if (!chosen)
         return;
-    parts_.macros.withExchange(
-        [&](MacroExchange& exchange) { return exchange.exportMacro(*chosen); });
+    withExchange(parts_.macros, parts_.notifier,
+                 [&](MacroExchange& exchange) { return exchange.exportMacro(*chosen); });
 }
 
 }  // namespace karvo

@@ -15,6 +15,7 @@
 #include "app/macro_library.h"
 #include "app/macro_page_controls.h"
 #include "macro/mac_vk_and_text.h"
+#include "macro/macro_exchange.h"
 #include "macro/macro_recorder.h"
 #include "macro/macro_step_editor.h"
 #include "platform/notifier.h"
@@ -41,7 +42,6 @@ class MacroEditCommands {
     static constexpr int kImportGroupFile = 1;
     static constexpr int kExportGroupFile = 2;
     static constexpr int kResetGroups = 3;
-    static constexpr std::string_view kGroupFilter = "All Files(*.dat)|*.dat||";
     static constexpr std::string_view kMacroFilter = "All Files(*.sdat)|*.sdat||";
 
     struct Parts {
@@ -52,6 +52,9 @@ class MacroEditCommands {
         Notifier& notifier;
         // The file dialog; without one the file commands do nothing.
         ChooseFile chooseFile;
+        // The group file commands (import, export, reset: WM_MACRO_GROUP_FILE 1, 2, 3) belong to
+        // the window, which is told through this.
+        std::function<void(int what)> groupFile;
         // Milliseconds since midnight, what recorded pauses are measured with.
         std::function<std::uint32_t()> timeOfDay = msOfDayNow;
         // The keyboard goes to the recording (true) or back to everyone (false).
@@ -92,8 +95,6 @@ class MacroEditCommands {
 
     // A menu item was chosen (menus 11 to 14).
     void onMenuPick(int menu, int item);
-    // WM_MACRO_GROUP_FILE.
-    void onGroupFile(int what);
 
     // --- In-place edits. ---
     const std::optional<InPlaceEdit>& edit() const { return edit_; }
@@ -129,8 +130,6 @@ class MacroEditCommands {
     void runStepCommand(const StepCommand& command);
     void modify();
     void startMacroListEdit();
-    void importGroup();
-    void exportGroup();
     void importMacro();
     void exportMacro();
 

@@ -28,7 +28,6 @@ void MacroLibrary::load(const ProgramPaths& paths, int language) {
     presets_ = std::move(presets);
     file_ = std::move(file);
     constants_ = constants;
-    configFolder_ = paths.configFolder;
 }
 
 int MacroLibrary::groupCount() const {

@@ -12,7 +12,6 @@
 #include "device/macro_sources.h"
 #include "macro/gun_presets.h"
 #include "macro/mac_vk_and_text.h"
-#include "macro/macro_exchange.h"
 #include "macro/macro_file.h"
 #include "macro/macro_group.h"
 #include "macro/macro_table.h"
@@ -49,15 +48,6 @@ class MacroLibrary final : public device::MacroSources {
         return std::forward<F>(f)(*presets_);
     }
 
-    // Runs f(MacroExchange&) on the current library under the lock: the import and export
-    // commands of the macro page.
-    template <class F>
-    decltype(auto) withExchange(F&& f) {
-        const std::lock_guard lock(mutex_);
-        MacroExchange exchange(*file_, notifier_, *groups_, configFolder_);
-        return std::forward<F>(f)(exchange);
-    }
-
     int groupCount() const override;
     int macroCount(int group) const override;
     MacroRecord groupMacro(int group, int macro) const override;
@@ -77,7 +67,6 @@ class MacroLibrary final : public device::MacroSources {
     std::unique_ptr<MacroGroup> groups_;
     std::unique_ptr<GunPresets> presets_;
     MacroTable constants_;
-    std::filesystem::path configFolder_;
 };
 
 }  // namespace karvo

@@ -16,6 +16,7 @@
 #include "app/ckarvo_gmousedlg.h"
 #include "app/device_threads.h"
 #include "app/macro_page_controls.h"
+#include "app/macro_page_editor.h"
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "app/window_messages.h"
@@ -36,6 +37,7 @@
 #include "platform/qt/qt_startup_platform.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "ui/dialogs/dialog_gun.h"
 #include "ui/dialogs/warning_dlg.h"
 
 namespace {
@@ -185,6 +187,31 @@ int main(int argc, char** argv) {
                                                 window.invalidate();
                                             }});
     macroControls.setIconStrip((skinFolder / "list_icons.png").string());
+    // The macro page's editing: step pop-ups, recording, the macro menus and the gun dialog.
+    karvo::MacroPageEditor macroEditor(
+        {{state.macros,
+          macroControls,
+          state.texts,
+          state.keys,
+          warning,
+          {},
+          [&queue](int what) {
+              queue.post({karvo::msg::WM_MACRO_GROUP_FILE, static_cast<std::uintptr_t>(what), 0});
+          },
+          karvo::msOfDayNow,
+          nullptr},
+         [&dlg]() -> karvo::MenuOpener& { return dlg.menus(); },
+         [&] {
+             karvo::CDialogGun::run({state.macros, queue, warning, nullptr}, runner,
+                                    state.paths.skinFolder, state.paths.languageFolder,
+                                    state.layoutScale, window.frame());
+         },
+         [&window] {
+             if (auto* page = window.macroPage())
+                 page->sync();
+             window.invalidate();
+         }});
+    dlg.setMacroEditor(&macroEditor);
     dlg.setOnPageChanged([&window, &macroControls](karvo::Page page) {
         // Another profile or assignment may have changed the key list since the last visit.
         if (page == karvo::Page::Macro)
@@ -220,6 +247,12 @@ int main(int argc, char** argv) {
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         macroControls.setLanguage(state.language);
+        macroEditor.commands().setLanguage(state.language);
+        if (auto* page = window.macroPage())
+            page->setCommands(&macroEditor.commands(),
+                              [&macroEditor](const auto& request, QPoint at) {
+                                  macroEditor.openMenu(request, at.x(), at.y());
+                              });
         macroControls.setKeyNum(state.description.keyNum);
         macroControls.reload();
         window.showMacroControls(dlg.page() == karvo::Page::Macro);

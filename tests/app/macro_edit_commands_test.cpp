@@ -2,11 +2,10 @@
 // what reaches its file, the step pop-ups with their inserts, deletes and in-place edits, key
 // changes, the group and macro menus, and export and import through the file dialog seam.
 #include "app/macro_edit_commands.h"
+#include "app/macro_page_editor.h"
+#include "app/window_messages.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <sstream>
 
 #include "app/language_text_index.h"
 #include "platform/private_profile.h"
@@ -38,22 +37,18 @@ struct MacroEditFixture : testing::MacroPageFixture {
             out.push_back(l.text);
         return out;
     }
-    static std::string bytes(const fs::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        std::stringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
 
     std::uint32_t now = 1000;
     std::vector<bool> grabs;
     std::vector<FileChoice> asked;
     std::optional<fs::path> answer;
+    std::vector<int> groupFiles;
     MacroEditCommands commands{{library, controls, texts, keys, notifier,
                                 [this](const FileChoice& c) {
                                     asked.push_back(c);
                                     return answer;
                                 },
+                                [this](int what) { groupFiles.push_back(what); },
                                 [this] { return now; }, [this](bool on) { grabs.push_back(on); }}};
 };
 
@@ -259,41 +254,121 @@ TEST_F(MacroEditFixture, GroupAndMacroMenusAddRenameAndDelete) {
     EXPECT_FALSE(fs::exists(paths.macroFolder / (newGroup + ".dat")));
 }
 
-TEST_F(MacroEditFixture, AnExportedGroupComesBackUnderANewNameWithTheSameRows) {
-    selectMacro("Beta", "B1");
-    const fs::path out = dir.path() / "Shooter.dat";
-    answer = out;
-    commands.onMenuPick(11, 7);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0], (FileChoice{true, "All Files(*.dat)|*.dat||", "dat", paths.macroFolder}));
-    ASSERT_TRUE(fs::exists(out));
+TEST_F(MacroEditFixture, GroupFilesGoToTheWindowAndSingleMacrosTravelThroughTheDialog) {
     commands.onMenuPick(11, 6);
-    EXPECT_EQ(asked[1].save, false);
-    EXPECT_EQ(macroLines().back(), "Shooter");
-    const ini::IniSnapshot a(paths.macroFolder / "Beta.dat");
-    const ini::IniSnapshot b(paths.macroFolder / "Shooter.dat");
-    EXPECT_EQ(a.get("Macros", "0", "", 30000), b.get("Macros", "0", "", 30000));
-    EXPECT_FALSE(a.get("Macros", "0", "", 30000).empty());
-    EXPECT_EQ(bytes(out), bytes(paths.macroFolder / "Shooter.dat"));
+    commands.onMenuPick(11, 7);
+    commands.onMenuPick(11, 4);
+    EXPECT_EQ(groupFiles, (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(asked.empty());
 
     // A single macro goes out and comes back in with a counter on its name.
-    click("Shooter");
-    EXPECT_EQ(macroLines(), (std::vector<std::string>{"Alpha", "Beta", " B1", "Shooter", " B1"}));
-    controls.selectMacroLine(4);
+    selectMacro("Beta", "B1");
     answer = dir.path() / "one.sdat";
     commands.onMenuPick(12, 3);
-    EXPECT_EQ(asked.back().filter, "All Files(*.sdat)|*.sdat||");
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0],
+              (FileChoice{true, "All Files(*.sdat)|*.sdat||", "sdat", paths.macroFolder}));
+    ASSERT_TRUE(fs::exists(dir.path() / "one.sdat"));
     commands.onMenuPick(12, 4);
     EXPECT_EQ(asked.back().folder, fs::path());
-    EXPECT_EQ(macroLines(),
-              (std::vector<std::string>{"Alpha", "Beta", " B1", "Shooter", " B1", " B102"}));
+    EXPECT_EQ(macroLines(), (std::vector<std::string>{"Alpha", "Beta", " B1", " B102"}));
+    MacroRecord copy = saved("Beta", 1);
+    EXPECT_EQ(copy.nameUtf8(), "B102");
+    copy.setName("B1");
+    EXPECT_EQ(copy, saved("Beta", 0));
 
     // A cancelled dialog changes nothing.
     answer.reset();
     const auto before = macroLines();
-    commands.onMenuPick(11, 6);
     commands.onMenuPick(12, 4);
+    commands.onMenuPick(11, 9);
     EXPECT_EQ(macroLines(), before);
+    EXPECT_EQ(asked.size(), 4u);
+}
+
+// The window's side: its messages reach the commands, the pop-ups open through its menus, the
+// file dialog gets the filter it understands and saved names their extension.
+struct RecordingMenus final : MenuOpener {
+    bool open(const MenuRequest& request) override {
+        opened.push_back(request);
+        return true;
+    }
+    std::vector<MenuRequest> opened;
+};
+
+struct ScriptedFiles final : FileDialog {
+    std::optional<fs::path> openFile(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer;
+    }
+    std::optional<fs::path> saveFile(const FileDialogRequest& r) override {
+        requests.push_back(r);
+        return answer;
+    }
+    std::vector<FileDialogRequest> requests;
+    std::optional<fs::path> answer;
+};
+
+TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
+    RecordingMenus menus;
+    int refreshed = 0;
+    int guns = 0;
+    MacroPageEditor editor({{library, controls, texts, keys, notifier, nullptr, nullptr,
+                             [this] { return now; }, nullptr},
+                            [&menus]() -> MenuOpener& { return menus; },
+                            [&guns] { ++guns; },
+                            [&refreshed] { ++refreshed; }});
+    editor.commands().setLanguage(1);
+    selectMacro("Alpha", "A2");
+    editor.toggleRecording();
+    EXPECT_TRUE(editor.recording());
+    const std::pair<std::uint32_t, int> events[] = {{msg::WM_SYSKEYDOWN, 164},
+                                                    {msg::WM_KEYDOWN, 65},
+                                                    {msg::WM_KEYUP, 65},
+                                                    {msg::WM_SYSKEYUP, 164},
+                                                    {msg::WM_CLOSE, 66}};
+    for (const auto& [message, vk] : events) {
+        now += 50;
+        editor.onRecordedKey(message, vk);
+    }
+    editor.toggleRecording();
+    const MacroRecord m = saved("Alpha", 1);
+    ASSERT_EQ(m.stepCount, 4);
+    EXPECT_EQ(m.steps[0], (MacroAction{1, 226, 0, 0, 50}));  // left Alt
+    EXPECT_EQ(m.steps[3], (MacroAction{2, 226, 0, 0, 20}));
+    EXPECT_GE(refreshed, 6);
+
+    MenuRequest insert;
+    insert.kind = menu_kind::kInsert;
+    insert.x = 40;
+    editor.openInsertMenu(insert);
+    editor.openMenu({13, {1, 2}}, 300, 200);
+    ASSERT_EQ(menus.opened.size(), 2u);
+    EXPECT_EQ(menus.opened[0].x, 40);
+    EXPECT_EQ(menus.opened[1].kind, menu_kind::kKeyValue);
+    EXPECT_EQ(menus.opened[1].x, 300);
+    EXPECT_EQ(menus.opened[1].y, 200);
+    editor.onMenuPick(14, 146);
+    EXPECT_EQ(saved("Alpha", 1).stepCount, 5);
+    editor.openGunPresets();
+    EXPECT_EQ(guns, 1);
+}
+
+TEST(MacroPageEditorFiles, FiltersAndExtensionsFollowTheChoice) {
+    ScriptedFiles files;
+    const ChooseFile choose = MacroPageEditor::fileChooser(files);
+    files.answer = fs::path("/tmp/out/run");
+    EXPECT_EQ(choose({true, "All Files(*.sdat)|*.sdat||", "sdat", "/m"}),
+              fs::path("/tmp/out/run.sdat"));
+    EXPECT_EQ(files.requests.back().filter, "All Files(*.sdat)");
+    EXPECT_EQ(files.requests.back().folder, fs::path("/m"));
+    files.answer = fs::path("/tmp/out/run.txt");
+    EXPECT_EQ(choose({true, "All Files(*.sdat)|*.sdat||", "sdat", "/m"}),
+              fs::path("/tmp/out/run.txt"));
+    files.answer = fs::path("/tmp/in/a");
+    EXPECT_EQ(choose({false, "All Files(*.sdat)|*.sdat||", "sdat", {}}), fs::path("/tmp/in/a"));
+    files.answer.reset();
+    EXPECT_FALSE(choose({true, "x", "sdat", {}}));
 }
 
 }  // namespace

@@ -199,12 +199,15 @@ TEST(QtMacroPage, TheMacroPagePaintLeavesTheControlRectanglesAlone) {
 TEST(QtMacroPage, ARightClickOpensTheStepMenuAndModifyEditsTheDelayInPlace) {
     MacroWindow w;
     std::vector<std::pair<MacroEditCommands::MenuRequest, QPoint>> menus;
-    MacroEditCommands commands{{w.library, w.controls, w.texts, w.keys, w.notifier, nullptr}};
+    MacroEditCommands commands{{w.library, w.controls, w.texts, w.keys, w.notifier, nullptr,
+                                nullptr, msOfDayNow, nullptr}};
     qt::QtMacroPage& page = *w.window.macroPage();
     page.setCommands(&commands, [&](const MacroEditCommands::MenuRequest& r, QPoint at) {
         menus.emplace_back(r, at);
     });
     w.dlg.showPage(Page::Macro);
+    w.window.widget()->show();  // the lists learn their sizes
+    QApplication::processEvents();
     CListBoxXI& macros = w.controls.macroList();
     ASSERT_TRUE(macros.onKey(CListBoxXI::Key::Down));
     ASSERT_TRUE(macros.onKey(CListBoxXI::Key::Down));

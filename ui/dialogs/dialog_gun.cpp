@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/window_messages.h"
+#include "ui/skin/dialog_layout.h"
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
@@ -18,6 +19,26 @@ CDialogGun::CDialogGun(Parts parts, SkinLayout layout, std::array<SkinBox, 3> ed
       editBoxes_(editBoxes),
       pictures_(std::move(pictures)),
       scale_(std::max(scale, 1)) {}
+
+int CDialogGun::run(Parts parts, ModalRunner& runner, const std::filesystem::path& skinFolder,
+                    const std::filesystem::path& languageFolder, int scale, const SkinRect& over) {
+    const auto layout = DialogLayout::load(languageFolder, LayoutFile::Gun, scale, parts.notifier);
+    if (!layout)
+        return 0;
+    const auto picture = [&](const char* name) { return (skinFolder / name).string(); };
+    CDialogGun dialog(std::move(parts), layout->layout(), layout->editFields(),
+                      {picture("gun_mask.jpg"), picture("gun_normal.jpg"), picture("gun_over.jpg"),
+                       picture("gun_down.jpg"), (skinFolder / "Gun").string()},
+                      scale);
+    if (!dialog.open(0))
+        return 0;
+    const TextSize size = runner.pictureSize(dialog.pictures_.normal);
+    const std::int32_t width = size.width * std::max(scale, 1);
+    const std::int32_t height = size.height * std::max(scale, 1);
+    const SkinRect frame{over.x + (over.width - width) / 2, over.y + (over.height - height) / 2,
+                         width, height};
+    return runner.run(dialog, frame);
+}
 
 bool CDialogGun::open(std::size_t index) {
     result_.reset();

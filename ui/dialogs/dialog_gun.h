@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,13 +15,15 @@
 #include "app/macro_library.h"
 #include "platform/message_queue.h"
 #include "platform/notifier.h"
+#include "ui/dialogs/dialog_edit_boxes.h"
+#include "ui/dialogs/modal_runner.h"
 #include "ui/skin/image_state_window.h"
 #include "ui/skin/skin_layout.h"
 #include "ui/skin/skinned_window.h"
 
 namespace karvo {
 
-class CDialogGun final : public SkinnedWindow {
+class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
   public:
     static constexpr std::string_view kMissingPictureText = "枪械图片丢失，未能对应!";
     static constexpr int kOk = 1;
@@ -53,6 +56,11 @@ class CDialogGun final : public SkinnedWindow {
     CDialogGun(Parts parts, SkinLayout layout, std::array<SkinBox, 3> editBoxes, Pictures pictures,
                int scale);
 
+    // Reads the dialog's layout and runs it modally on the first preset, centred on `over`
+    // (screen pixels). 0 when it could not open (no layout file, no presets).
+    static int run(Parts parts, ModalRunner& runner, const std::filesystem::path& skinFolder,
+                   const std::filesystem::path& languageFolder, int scale, const SkinRect& over);
+
     // Shows preset `index` (the first when beyond the presets); false when there is none.
     bool open(std::size_t index);
     std::size_t presetIndex() const { return index_; }
@@ -78,6 +86,15 @@ class CDialogGun final : public SkinnedWindow {
     bool onMouseLeave(bool leftButtonHeld) override;
     void paint(Canvas& canvas) override;
     std::optional<int> result() const override { return result_; }
+
+    // DialogEditBoxes.
+    std::size_t editBoxCount() const override { return boxes_.size(); }
+    SkinBox editBox(std::size_t box) const override { return editBoxes_.at(box); }
+    std::string editText(std::size_t box) const override { return boxes_.at(box).text; }
+    bool editEnabled(std::size_t box) const override { return boxes_.at(box).enabled; }
+    void onEditText(std::size_t box, std::string_view text) override {
+        onBoxEdited(static_cast<int>(box), text);
+    }
 
     // The number a box's text stands for: its digits, 0 without any.
     static int boxValue(std::string_view text);
