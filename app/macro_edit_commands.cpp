@@ -312,13 +312,16 @@ void MacroEditCommands::finishEdit(std::string_view text) {
     showCurrent(edit.line);
 }
 
-void MacroEditCommands::onKeyPicked(std::optional<std::uint8_t> deviceCode) {
+void MacroEditCommands::onKeyPicked(std::optional<int> virtualKey) {
     const auto request = keyRequest_;
     keyRequest_.reset();
-    if (!request || !deviceCode || recording())
+    if (!request || !virtualKey || recording())
+        return;
+    const int device = parts_.keys.toDeviceCode(language_, *virtualKey, KeyMode::MacroSteps);
+    if (device <= 0 || device > 255)
         return;
     if (changeCurrent([&](MacroRecord& record) {
-            return editor_.changeKey(record, request->first, *deviceCode);
+            return editor_.changeKey(record, request->first, static_cast<std::uint8_t>(device));
         }))
         showCurrent(stepLine(request->first));
 }

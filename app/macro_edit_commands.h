@@ -105,7 +105,8 @@ class MacroEditCommands {
     // --- Picking another key for a step (the step menu's Modify on a key step). ---
     // The step waiting for a key and its key's name, while the key capture dialog is open.
     std::optional<std::pair<std::size_t, std::string>> keyRequest() const { return keyRequest_; }
-    void onKeyPicked(std::optional<std::uint8_t> deviceCode);
+    // The virtual key the user picked (nothing: cancelled); the step takes its device code.
+    void onKeyPicked(std::optional<int> virtualKey);
 
     // --- Recording (page entry 4). ---
     bool recording() const { return recorder_.recording(); }

@@ -56,6 +56,10 @@ void MacroPageEditor::openGunPresets() {
 
 void MacroPageEditor::onMenuPick(int menu, int row) {
     commands_.onMenuPick(menu, row);
+    // Modify on a key step: the user picks the step's new key.
+    if (const auto request = commands_.keyRequest()) {
+        commands_.onKeyPicked(parts_.pickKey ? parts_.pickKey(request->second) : std::nullopt);
+    }
     refresh();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "app/macro_edit_commands.h"
 #include "app/window_seams.h"
@@ -25,6 +26,8 @@ class MacroPageEditor final : public MacroEditor {
         std::function<void()> gunPresets;
         // The page's widgets follow the controls after a change.
         std::function<void()> refresh;
+        // The key capture dialog showing a step's key name; the virtual key picked, or nothing.
+        std::function<std::optional<int>(const std::string& name)> pickKey;
     };
 
     explicit MacroPageEditor(Parts parts);

@@ -35,8 +35,10 @@
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_startup_platform.h"
+#include "platform/qt/qt_window_menus.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "ui/dialogs/captured_keys.h"
 #include "ui/dialogs/dialog_gun.h"
 #include "ui/dialogs/warning_dlg.h"
 
@@ -176,9 +178,9 @@ int main(int argc, char** argv) {
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(programFolder, warning, *pointer);
 
-    karvo::CKarvo_GMouseDlg dlg(
-        {state.skin, state.settings, window, queue, warning, &state.link, &state.macroRegion}, {},
-        0);
+    karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link,
+                                 &state.macroRegion, &state.keys},
+                                {}, 0);
     window.attach(dlg);
     karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
                                             state.settings,
@@ -187,31 +189,6 @@ int main(int argc, char** argv) {
                                                 window.invalidate();
                                             }});
     macroControls.setIconStrip((skinFolder / "list_icons.png").string());
-    // The macro page's editing: step pop-ups, recording, the macro menus and the gun dialog.
-    karvo::MacroPageEditor macroEditor(
-        {{state.macros,
-          macroControls,
-          state.texts,
-          state.keys,
-          warning,
-          {},
-          [&queue](int what) {
-              queue.post({karvo::msg::WM_MACRO_GROUP_FILE, static_cast<std::uintptr_t>(what), 0});
-          },
-          karvo::msOfDayNow,
-          nullptr},
-         [&dlg]() -> karvo::MenuOpener& { return dlg.menus(); },
-         [&] {
-             karvo::CDialogGun::run({state.macros, queue, warning, nullptr}, runner,
-                                    state.paths.skinFolder, state.paths.languageFolder,
-                                    state.layoutScale, window.frame());
-         },
-         [&window] {
-             if (auto* page = window.macroPage())
-                 page->sync();
-             window.invalidate();
-         }});
-    dlg.setMacroEditor(&macroEditor);
     dlg.setOnPageChanged([&window, &macroControls](karvo::Page page) {
         // Another profile or assignment may have changed the key list since the last visit.
         if (page == karvo::Page::Macro)
@@ -243,7 +220,75 @@ int main(int argc, char** argv) {
     const auto result = startup.run(options.commandLine);
 
     int code = 0;
+    // The menus, the capture dialogs and the language switch behind the window's seams.
+    std::optional<karvo::qt::QtWindowMenus> menus;
+    // The macro page's editing: step pop-ups, recording, the macro menus and the gun dialog.
+    karvo::MacroPageEditor macroEditor(
+        {{state.macros,
+          macroControls,
+          state.texts,
+          state.keys,
+          warning,
+          {},
+          [&queue](int what) {
+              queue.post({karvo::msg::WM_MACRO_GROUP_FILE, static_cast<std::uintptr_t>(what), 0});
+          },
+          karvo::msOfDayNow,
+          [&](bool on) {
+              // The recording's keyboard hook: every key goes to the window as a key message.
+              if (!menus)
+                  return;
+              if (!on) {
+                  menus->capture().end();
+                  return;
+              }
+              menus->capture().begin([&](const karvo::PhysicalKeyEvent& event) {
+                  const auto key =
+                      karvo::captured_keys::translate(state.keys, state.language, event);
+                  if (key.virtualKey != 0)
+                      queue.post({key.message, static_cast<std::uintptr_t>(key.virtualKey), 0});
+              });
+          }},
+         [&dlg]() -> karvo::MenuOpener& { return dlg.menus(); },
+         [&] {
+             karvo::CDialogGun::run({state.macros, queue, warning, nullptr}, runner,
+                                    state.paths.skinFolder, state.paths.languageFolder,
+                                    state.layoutScale, window.frame());
+         },
+         [&window] {
+             if (auto* page = window.macroPage())
+                 page->sync();
+             window.invalidate();
+         },
+         [&](const std::string& name) -> std::optional<int> {
+             if (!menus)
+                 return std::nullopt;
+             const karvo::SkinRect frame = window.frame();
+             if (menus->keyDialog().run(name, frame.x + frame.width / 3,
+                                        frame.y + frame.height / 3) != karvo::CDialogGetKey::kOk)
+                 return std::nullopt;
+             return menus->keyDialog().capturedKey();
+         }});
+    dlg.setMacroEditor(&macroEditor);
     if (result == karvo::StartupSequence::Result::Running) {
+        menus.emplace(karvo::qt::QtWindowMenus::Parts{
+            state, queue, runner, warning, platform, pictures, fonts, [&] {
+                // Everything of the window that came from the old language folder.
+                dlg.setPictures(
+                    karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
+                    state.description.keyNum);
+                platform.createChildControls(state.skin);
+                const karvo::TextSize mask = platform.pictureSize(state.paths.maskImage.string());
+                state.macroRegion = karvo::macroPageRegion(
+                    mask.width * state.layoutScale, mask.height * state.layoutScale, state.skin);
+                macroControls.setLanguage(state.language);
+                macroControls.reload();
+                window.showMacroControls(dlg.page() == karvo::Page::Macro);
+                window.invalidate();
+            }});
+        dlg.setMenuOpener(&menus->opener());
+        dlg.setCombinationOpener(&menus->combination());
+        dlg.setLanguageSwitch(&menus->languages());
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         macroControls.setLanguage(state.language);

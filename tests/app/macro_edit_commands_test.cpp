@@ -210,7 +210,7 @@ TEST_F(MacroEditFixture, ModifyOnAKeyStepPicksANewKey) {
     EXPECT_EQ(saved("Beta", 0).steps[4].key, 241);
     ASSERT_TRUE(commands.onStepRightClick(0));
     commands.onMenuPick(13, 1);
-    commands.onKeyPicked(std::uint8_t{224});
+    commands.onKeyPicked(162);  // left Ctrl
     EXPECT_EQ(saved("Beta", 0).steps[0].key, 224);
     EXPECT_FALSE(commands.keyRequest());
 }
@@ -311,13 +311,18 @@ struct ScriptedFiles final : FileDialog {
 
 TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
     RecordingMenus menus;
+    std::vector<std::string> picked;
     int refreshed = 0;
     int guns = 0;
     MacroPageEditor editor({{library, controls, texts, keys, notifier, nullptr, nullptr,
                              [this] { return now; }, nullptr},
                             [&menus]() -> MenuOpener& { return menus; },
                             [&guns] { ++guns; },
-                            [&refreshed] { ++refreshed; }});
+                            [&refreshed] { ++refreshed; },
+                            [&picked](const std::string& name) -> std::optional<int> {
+                                picked.push_back(name);
+                                return 65;  // A
+                            }});
     editor.commands().setLanguage(1);
     selectMacro("Alpha", "A2");
     editor.toggleRecording();
@@ -350,6 +355,12 @@ TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
     EXPECT_EQ(menus.opened[1].y, 200);
     editor.onMenuPick(14, 146);
     EXPECT_EQ(saved("Alpha", 1).stepCount, 5);
+    // Modify on the left Alt press: the key dialog shows its name and gives A.
+    controls.stepList().setSelection(0);
+    editor.onMenuPick(13, 1);
+    EXPECT_EQ(picked, (std::vector<std::string>{"L-Alt"}));
+    EXPECT_EQ(saved("Alpha", 1).steps[0].key, 4);
+    EXPECT_EQ(controls.stepList().lines()[0].text, "A");
     editor.openGunPresets();
     EXPECT_EQ(guns, 1);
 }

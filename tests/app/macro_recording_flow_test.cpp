@@ -40,6 +40,7 @@ TEST(MacroRecordingFlow, ARecordedMacroOnAButtonIsWhatTheMouseHolds) {
                              [&now] { return now; }, nullptr},
                             nullptr,
                             nullptr,
+                            nullptr,
                             nullptr});
     controls.selectMacroLine(0);  // the first group opens
     controls.selectMacroLine(1);  // its first macro
