@@ -81,6 +81,10 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     Page page() const { return page_; }
     // For the blink thread, which asks from its own thread.
     bool mainPageShown() const { return mainShown_; }
+    // For the lighting animation, likewise.
+    bool lightingPageShown() const { return lightingShown_; }
+    // The preview colour index of the lighting animation, read at each paint.
+    void setLightingPreview(std::function<int()> preview) { preview_ = std::move(preview); }
     void showPage(Page page);
     // Told every page change, after the change; the macro page's child controls follow it.
     void setOnPageChanged(std::function<void(Page)> handler) {
@@ -161,6 +165,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     int keyNum_;
     Page page_ = Page::Main;
     std::atomic<bool> mainShown_{true};
+    std::atomic<bool> lightingShown_{false};
+    std::function<int()> preview_;
     ImageStateWindow main_;
     ImageStateWindow advanced_;
     ImageStateWindow macro_;

@@ -15,11 +15,15 @@
 #include "app/blink_thread.h"
 #include "app/ckarvo_gmousedlg.h"
 #include "app/device_threads.h"
+#include "app/lighting_animation.h"
 #include "app/macro_page_controls.h"
 #include "app/macro_page_editor.h"
+#include "app/program_actions.h"
 #include "app/program_state.h"
 #include "app/startup_sequence.h"
 #include "app/window_messages.h"
+#include "device/logging_hid_backend.h"
+#include "device/report_log.h"
 #include "device/sim/emulated_device_notifier.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "device/sim/emulated_mouse.h"
@@ -30,12 +34,16 @@
 #include "platform/process.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_startup_platform.h"
 #include "platform/qt/qt_window_menus.h"
+#ifdef KARVO_HAVE_QTDBUS
+#include "platform/qt/qt_resume_watcher.h"
+#endif
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "ui/dialogs/captured_keys.h"
@@ -46,23 +54,37 @@ namespace {
 
 struct Options {
     bool simulate = false;
+    std::string stateFile;    // --simulate=STATEFILE: the emulated mouse keeps its memory there
+    std::string reportLog;    // --report-log FILE: every report to and from the mouse
     std::string renderPages;  // --render-pages DIR: write the four pages as PNG and end
     std::string commandLine;  // for the HIDE switch: the text after the last '-'
 };
 
 void printUsage() {
-    std::cout << "usage: karvo-gmouse [--simulate] [--render-pages DIR] [-HIDE]\n"
+    std::cout << "usage: karvo-gmouse [--simulate[=STATEFILE]] [--report-log FILE]\n"
+                 "                    [--render-pages DIR] [-HIDE]\n"
                  "  --simulate           run on the emulated mouse instead of a real one\n"
+                 "  --simulate=STATEFILE the emulated mouse keeps its memory in STATEFILE\n"
+                 "  --report-log FILE    append every report to and from the mouse to FILE\n"
                  "  --render-pages DIR   draw the four pages into DIR/*.png and end\n"
                  "  -HIDE                start minimised (the last argument)\n";
 }
 
 // The mouse the program talks to: the system's HID devices, or one emulated mouse.
 struct MouseBackend {
-    explicit MouseBackend(bool simulate) {
+    MouseBackend(bool simulate, const std::string& stateFile, const std::string& reportLog) {
+        if (!reportLog.empty()) {
+            log = std::make_unique<karvo::device::ReportLog>(clock, reportLog);
+            if (!log->ok()) {
+                std::fprintf(stderr, "karvo-gmouse: cannot write the report log %s\n",
+                             reportLog.c_str());
+                log.reset();
+            }
+        }
         if (simulate) {
             karvo::sim::EmulatedMouse::Options o;
             o.keepReports = false;
+            o.stateFile = stateFile;
             mouse = std::make_shared<karvo::sim::EmulatedMouse>(clock, o);
             emulated.setNotifier(&emulatedNotifier);
             emulated.plug(mouse, "sim:0");
@@ -70,9 +92,21 @@ struct MouseBackend {
             hidapi = std::make_unique<karvo::hid::HidapiBackend>();
             udev = std::make_unique<karvo::hid::UdevDeviceNotifier>();
         }
+        if (log)
+            logging = std::make_unique<karvo::device::LoggingHidBackend>(system(), *log);
+    }
+    karvo::hid::HidBackend& system() {
+        return hidapi ? static_cast<karvo::hid::HidBackend&>(*hidapi) : emulated;
     }
     karvo::hid::HidBackend& hid() {
-        return hidapi ? static_cast<karvo::hid::HidBackend&>(*hidapi) : emulated;
+        return logging ? static_cast<karvo::hid::HidBackend&>(*logging) : system();
+    }
+    // The emulated mouse's memory into its state file, so what the window wrote can be read
+    // from outside (karvoctl image --simulate=STATEFILE).
+    void saveState() {
+        if (mouse && !mouse->options().stateFile.empty() && !mouse->saveState())
+            std::fprintf(stderr, "karvo-gmouse: cannot save the state file %s\n",
+                         mouse->options().stateFile.string().c_str());
     }
     karvo::hid::DeviceNotifier* notifier() {
         return udev ? static_cast<karvo::hid::DeviceNotifier*>(udev.get()) : &emulatedNotifier;
@@ -84,6 +118,8 @@ struct MouseBackend {
     karvo::sim::EmulatedDeviceNotifier emulatedNotifier;
     std::unique_ptr<karvo::hid::HidapiBackend> hidapi;
     std::unique_ptr<karvo::hid::UdevDeviceNotifier> udev;
+    std::unique_ptr<karvo::device::ReportLog> log;
+    std::unique_ptr<karvo::device::LoggingHidBackend> logging;
 };
 
 // Each page as the window shows it, child controls included. On the macro page the selection
@@ -120,6 +156,14 @@ int main(int argc, char** argv) {
         }
         if (arg == "--simulate")
             options.simulate = true;
+        if (arg.rfind("--simulate=", 0) == 0) {
+            options.simulate = true;
+            options.stateFile = arg.substr(std::string("--simulate=").size());
+        }
+        if (arg == "--report-log" && i + 1 < argc)
+            options.reportLog = argv[i + 1];
+        if (arg.rfind("--report-log=", 0) == 0)
+            options.reportLog = arg.substr(std::string("--report-log=").size());
         if (arg == "--render-pages" && i + 1 < argc)
             options.renderPages = argv[i + 1];
         options.commandLine += (i ? " " : "") + arg;
@@ -161,7 +205,7 @@ int main(int argc, char** argv) {
     // not the end of the program: only the shutdown path ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     const auto programFolder = karvo::process::executableFolder(argv[0]);
-    MouseBackend mouse(options.simulate);
+    MouseBackend mouse(options.simulate, options.stateFile, options.reportLog);
     std::unique_ptr<karvo::PointerSettings> pointer = karvo::X11PointerSettings::openSession();
     if (!pointer)
         pointer = std::make_unique<karvo::NullPointerSettings>();
@@ -182,6 +226,10 @@ int main(int argc, char** argv) {
                                  &state.macroRegion, &state.keys},
                                 {}, 0);
     window.attach(dlg);
+    karvo::qt::QtFileDialog fileDialog(window.widget());
+    karvo::qt::QtColourDialog colourDialog(window.widget());
+    dlg.setFileDialog(&fileDialog);
+    dlg.setColourDialog(&colourDialog);
     karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
                                             state.settings,
                                             [&dlg, &window](std::optional<int> mode) {
@@ -195,7 +243,11 @@ int main(int argc, char** argv) {
             macroControls.refreshKeys();
         window.showMacroControls(page == karvo::Page::Macro);
     });
-    queue.setHandler([&dlg](const karvo::WindowMessage& m) { dlg.onMessage(m); });
+    queue.setHandler([&dlg, &mouse](const karvo::WindowMessage& m) {
+        dlg.onMessage(m);
+        if (m.id == karvo::msg::WM_DOWNLOAD_DONE)
+            mouse.saveState();
+    });
     warning.setPlacement([&window, &state] {
         karvo::WarningDlg::Placement where;
         // In the tray (or not shown yet, during start-up) the notice is centred on the screen.
@@ -212,6 +264,20 @@ int main(int argc, char** argv) {
                              [&queue] {
                                  queue.post({karvo::msg::WM_REPAINT, 0, 0});
                              });
+    karvo::LightingAnimation lighting(
+        state.settings, [&dlg] { return dlg.lightingPageShown(); },
+        [&queue] {
+            queue.post({karvo::msg::WM_REPAINT, 0, 0});
+        });
+    dlg.setLightingPreview([&lighting] { return lighting.previewColour(); });
+    karvo::ProgramActions actions({state, queue, warning, &fileDialog, &macroControls,
+                                   options.renderPages.empty() ? &blink : nullptr, &lighting});
+    dlg.setActions(&actions);
+#ifdef KARVO_HAVE_QTDBUS
+    std::unique_ptr<karvo::qt::QtResumeWatcher> resume;
+    if (options.renderPages.empty())
+        resume = std::make_unique<karvo::qt::QtResumeWatcher>(queue);
+#endif
     karvo::qt::QtStartupPlatform platform(window, fonts, pictures, mouse.hid(), mouse.notifier(),
                                           *pointer, &macroControls);
     karvo::StartupSequence startup(state,
@@ -224,12 +290,8 @@ int main(int argc, char** argv) {
     std::optional<karvo::qt::QtWindowMenus> menus;
     // The macro page's editing: step pop-ups, recording, the macro menus and the gun dialog.
     karvo::MacroPageEditor macroEditor(
-        {{state.macros,
-          macroControls,
-          state.texts,
-          state.keys,
-          warning,
-          {},
+        {{state.macros, macroControls, state.texts, state.keys, warning,
+          karvo::MacroPageEditor::fileChooser(fileDialog),
           [&queue](int what) {
               queue.post({karvo::msg::WM_MACRO_GROUP_FILE, static_cast<std::uintptr_t>(what), 0});
           },
@@ -350,8 +412,11 @@ int main(int argc, char** argv) {
     }
 
     blink.stop();
+    lighting.stop();
+    actions.waitForApply();
     deviceThreads->stop();
     state.downloader.waitForWorker();
+    mouse.saveState();
     state.link.close();
     return code;
 }
