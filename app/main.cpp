@@ -19,6 +19,7 @@
 #include "app/device_threads.h"
 #include "app/lighting_animation.h"
 #include "app/macro_page_controls.h"
+#include "app/macro_page_editor.h"
 #include "app/program_actions.h"
 #include "app/program_state.h"
 #include "app/sound_lighting.h"
@@ -55,6 +56,8 @@
 #include "platform/qt/qt_window_menus.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "ui/dialogs/captured_keys.h"
+#include "ui/dialogs/dialog_gun.h"
 #include "ui/dialogs/warning_dlg.h"
 
 namespace {
@@ -341,6 +344,50 @@ int main(int argc, char** argv) {
     int code = 0;
     // The menus, the capture dialogs and the language switch behind the window's seams.
     std::optional<karvo::qt::QtWindowMenus> menus;
+    // The macro page's editing: step pop-ups, recording, the macro menus and the gun dialog.
+    karvo::MacroPageEditor macroEditor(
+        {{state.macros, macroControls, state.texts, state.keys, warning,
+          karvo::MacroPageEditor::fileChooser(fileDialog),
+          [&queue](int what) {
+              queue.post({karvo::msg::WM_MACRO_GROUP_FILE, static_cast<std::uintptr_t>(what), 0});
+          },
+          karvo::msOfDayNow,
+          [&](bool on) {
+              // The recording's keyboard hook: every key goes to the window as a key message.
+              if (!menus)
+                  return;
+              if (!on) {
+                  menus->capture().end();
+                  return;
+              }
+              menus->capture().begin([&](const karvo::PhysicalKeyEvent& event) {
+                  const auto key =
+                      karvo::captured_keys::translate(state.keys, state.language, event);
+                  if (key.virtualKey != 0)
+                      queue.post({key.message, static_cast<std::uintptr_t>(key.virtualKey), 0});
+              });
+          }},
+         [&dlg]() -> karvo::MenuOpener& { return dlg.menus(); },
+         [&] {
+             karvo::CDialogGun::run({state.macros, queue, warning, nullptr}, runner,
+                                    state.paths.skinFolder, state.paths.languageFolder,
+                                    state.layoutScale, window.frame());
+         },
+         [&window] {
+             if (auto* page = window.macroPage())
+                 page->sync();
+             window.invalidate();
+         },
+         [&](const std::string& name) -> std::optional<int> {
+             if (!menus)
+                 return std::nullopt;
+             const karvo::SkinRect frame = window.frame();
+             if (menus->keyDialog().run(name, frame.x + frame.width / 3,
+                                        frame.y + frame.height / 3) != karvo::CDialogGetKey::kOk)
+                 return std::nullopt;
+             return menus->keyDialog().capturedKey();
+         }});
+    dlg.setMacroEditor(&macroEditor);
     if (result == karvo::StartupSequence::Result::Running) {
         menus.emplace(karvo::qt::QtWindowMenus::Parts{
             state, queue, runner, warning, platform, pictures, fonts, [&] {
@@ -363,6 +410,12 @@ int main(int argc, char** argv) {
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         macroControls.setLanguage(state.language);
+        macroEditor.commands().setLanguage(state.language);
+        if (auto* page = window.macroPage())
+            page->setCommands(&macroEditor.commands(),
+                              [&macroEditor](const auto& request, QPoint at) {
+                                  macroEditor.openMenu(request, at.x(), at.y());
+                              });
         macroControls.setKeyNum(state.description.keyNum);
         macroControls.reload();
         window.showMacroControls(dlg.page() == karvo::Page::Macro);
