@@ -154,14 +154,15 @@ TEST(KarvoctlUnits, DpiIsSetToTheNearestStepAndSaysSoWhenRounded) {
     };
     const Case cases[] = {
         {"200", "0", ""},
-        {"1600", "7", ""},
-        {"1600DPI", "7", ""},
-        {"3400", "16", ""},
+        {"1600", "6", ""},
+        {"1600DPI", "6", ""},
+        {"8000", "16", ""},
         {"1", "0", "1 DPI is between steps; set 200 DPI (step 0)"},
         {"300", "0", "300 DPI is between steps; set 200 DPI (step 0)"},  // a tie: the lower
         {"301", "1", "set 400 DPI (step 1)"},
-        {"1700", "7", "set 1600 DPI (step 7)"},
-        {"99999", "16", "set 3400 DPI (step 16)"},
+        {"1700", "6", "set 1600 DPI (step 6)"},
+        {"5000", "14", "set 4800 DPI (step 14)"},
+        {"99999", "16", "set 8000 DPI (step 16)"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dpi);

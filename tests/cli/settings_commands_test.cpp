@@ -62,7 +62,7 @@ struct Setter {
 
 // Each setter's value lands under its own key, as the profile store writes it.
 const Setter kSetters[] = {
-    {{"set", "dpi", "3", "2600"}, "ShareData", "DPI_SET2", "12"},
+    {{"set", "dpi", "3", "3200"}, "ShareData", "DPI_SET2", "12"},
     {{"set", "dpi", "3", "--step", "12"}, "ShareData", "DPI_SET2", "12"},
     {{"set", "dpi", "--step", "3", "0x10"}, "ShareData", "DPI_SET2", "16"},
     {{"set", "dpi-enabled", "6", "off"}, "ShareData", "DPI_SET_EN5", "0"},
