@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/user_files.h"
 #include "cli/cli_error.h"
 #include "cli/hex_format.h"
 #include "cli/image_command.h"
@@ -14,7 +15,8 @@
 #include "cli/progress_bar.h"
 #include "device/device_discovery.h"
 #include "device/downloader.h"
-#include "platform/linux/x11_pointer_settings.h"
+#include "platform/command_runner.h"
+#include "platform/linux/desktop_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
 
 namespace karvo::cli {
@@ -229,11 +231,17 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
 
     // The desktop's pointer speed follows the configuration as it does in the window; an
     // emulated mouse leaves the desktop alone.
-    std::unique_ptr<PointerSettings> pointer;
-    if (connection.emulatedMouse() == nullptr)
-        pointer = X11PointerSettings::openSession();
-    if (!pointer)
-        pointer = std::make_unique<NullPointerSettings>();
+    SystemCommandRunner runner;
+    DesktopPointerSettings desktop;
+    if (connection.emulatedMouse() == nullptr) {
+        desktop = openDesktopPointerSettings(DesktopSession::ofProcess(), runner);
+        const std::string notice = pointerBackendNotice(desktop.backend);
+        if (!notice.empty() && UserFiles::firstTime(session.paths(), "wayland-pointer"))
+            session.err() << "karvoctl: " << notice << '\n';
+    } else {
+        desktop.settings = std::make_unique<NullPointerSettings>();
+    }
+    PointerSettings* pointer = desktop.settings.get();
 
     device::Downloader downloader(connection.link(), session.settings(), session.description(),
                                   session.macros(), session.keys(), session.notifier(), *pointer);
