@@ -3,6 +3,7 @@
 
 #include <exception>
 
+#include "cli/autostart_command.h"
 #include "cli/cli_error.h"
 #include "cli/device_commands.h"
 #include "cli/help_text.h"
@@ -26,7 +27,7 @@ constexpr Entry kDispatch[] = {
     {"verify", DeviceCommands::verify},   {"read", DeviceCommands::read},
     {"show", SettingsCommands::show},     {"profile", SettingsCommands::profile},
     {"set", SettingsCommands::set},       {"macro", MacroCommands::run},
-    {"config", SettingsCommands::config},
+    {"config", SettingsCommands::config}, {"autostart", AutostartCommand::run},
 };
 
 Command find(std::string_view name) {
