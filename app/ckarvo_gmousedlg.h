@@ -10,6 +10,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "app/language_text.h"
 #include "app/window_host.h"
@@ -29,6 +30,12 @@ std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts);
 
 class CKarvo_GMouseDlg final : public SkinnedWindow {
   public:
+    // Said the first time the window is closed on a desktop without a system tray.
+    static constexpr std::string_view kNoTrayNotice =
+        "This desktop has no system tray, so the window is minimised instead of hidden when "
+        "you close it: the program keeps running for the mouse. The x entry of the window ends "
+        "it.";
+
     // Slider being dragged: 0 none, 1 DPI value, 2 pointer speed, 3 wheel speed, 4 fire time,
     // 5 lighting speed, 6 brightness.
     enum class Drag { None = 0, DpiValue, PointerSpeed, WheelSpeed, FireTime, LedSpeed, LedBright };
@@ -118,6 +125,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     std::optional<std::pair<std::size_t, std::size_t>> progress_;
     bool badgeReported_ = false;
     bool shutDown_ = false;
+    bool noTrayNoticeGiven_ = false;  // the no-tray notice is said once a run
 };
 
 }  // namespace karvo
