@@ -107,6 +107,10 @@ TEST(WindowProgram, AnswersHelpAndVersionWithoutADisplayAndRefusesUnknownOptions
     const char* bin = std::getenv("KARVO_BIN_DIR");
     if (bin == nullptr || !std::filesystem::exists(std::filesystem::path(bin) / "karvo-gmouse"))
         GTEST_SKIP() << "the window program is not built (no Qt)";
+    // The build's version, not a stand-in.
+    const std::string number = programVersion();
+    EXPECT_EQ(number.find_first_not_of("0123456789."), std::string::npos) << number;
+    EXPECT_FALSE(number.empty());
     const ProgramRun version = runProgram({"--version"});
     EXPECT_EQ(version.code, 0) << version.err;
     EXPECT_EQ(version.out, std::string("karvo-gmouse ") + programVersion() + "\n");
