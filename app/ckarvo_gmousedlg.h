@@ -30,11 +30,10 @@ std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts);
 
 class CKarvo_GMouseDlg final : public SkinnedWindow {
   public:
-    // Said the first time the window is closed on a desktop without a system tray.
+    // Said the first time the window is closed on a desktop without a system tray (one line of
+    // the warning dialog).
     static constexpr std::string_view kNoTrayNotice =
-        "This desktop has no system tray, so the window is minimised instead of hidden when "
-        "you close it: the program keeps running for the mouse. The x entry of the window ends "
-        "it.";
+        "There is no system tray, so closing the window minimises it.";
 
     // Slider being dragged: 0 none, 1 DPI value, 2 pointer speed, 3 wheel speed, 4 fire time,
     // 5 lighting speed, 6 brightness.

@@ -73,10 +73,7 @@ PointerBackend pointerBackendFor(const DesktopSession& s) {
 std::string pointerBackendNotice(PointerBackend backend) {
     if (backend != PointerBackend::UnsupportedWayland)
         return {};
-    return "This Wayland desktop keeps the pointer speed and wheel settings to itself, so the "
-           "program's pointer-speed and wheel-speed sliders only reach the mouse, not the "
-           "desktop. Set them in the desktop's own settings (GNOME and KDE Plasma are "
-           "supported directly).";
+    return "This Wayland desktop keeps pointer and wheel speed to itself.";
 }
 
 DesktopPointerSettings openDesktopPointerSettings(const DesktopSession& session,

@@ -30,7 +30,8 @@ enum class PointerBackend { None, Gnome, KdeX11, KdeWayland, X11Libinput, Unsupp
 // colon-separated list, case-insensitively.
 PointerBackend pointerBackendFor(const DesktopSession& session);
 
-// The notice for UnsupportedWayland (empty for every other back-end).
+// The notice for UnsupportedWayland (empty for every other back-end): one line, as the warning
+// dialog shows it; the README says what to do.
 std::string pointerBackendNotice(PointerBackend backend);
 
 struct DesktopPointerSettings {
