@@ -9,7 +9,7 @@ packages=(cmake g++ ninja-build ccache pkg-config libgtest-dev libgmock-dev libb
           clang libclang-rt-14-dev clang-format
           qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
           libhidapi-dev libudev-dev libpulse-dev libx11-dev libxi-dev
-          libglib2.0-bin gsettings-desktop-schemas appstream dpkg-dev file
+          libglib2.0-bin gsettings-desktop-schemas appstream desktop-file-utils dpkg-dev file
           fonts-roboto fonts-noto-cjk xvfb x11-utils xdotool imagemagick
           pulseaudio pulseaudio-utils)
 missing=()

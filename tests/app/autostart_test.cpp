@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "../support/temp_dir.h"
+#include "platform/command_runner.h"
 #include "platform/file_ops.h"
 
 namespace karvo {
@@ -56,6 +57,16 @@ TEST(Autostart, OnAndOffWriteAndRemoveTheUsersEntry) {
     EXPECT_FALSE(a.enabled());
     EXPECT_FALSE(fs::exists(a.userEntry()));
     EXPECT_EQ(a.disable(), "");  // already off
+}
+
+TEST(Autostart, TheEntryPassesTheDesktopEntryValidator) {
+    if (!SystemCommandRunner::available("desktop-file-validate"))
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    testing::TempDir dir;
+    const Autostart a(dir / "cfg", {dir / "etc"});
+    ASSERT_EQ(a.enable(dir / "a b$c\\d%e" / "karvo-gmouse", {"--data", "/x y"}), "");
+    SystemCommandRunner runner;
+    EXPECT_TRUE(runner.run({"desktop-file-validate", a.userEntry().string()}));
 }
 
 TEST(Autostart, ASystemEntryIsMaskedNotIgnored) {

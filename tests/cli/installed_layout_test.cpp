@@ -58,7 +58,8 @@ TEST(KarvoctlInstalled, DataStillNamesAPortableFolder) {
     InstalledCli t;
     fs::create_directories(t.dir / "portable");
     fs::copy(t.shared(), t.dir / "portable/skins", fs::copy_options::recursive);
-    const CliResult r = t.run({"--data", (t.dir / "portable").string(), "set", "pointer-speed", "3"});
+    const CliResult r =
+        t.run({"--data", (t.dir / "portable").string(), "set", "pointer-speed", "3"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(fileops::readFile(t.dir / "portable/skins/config/config.ini")->find("DPI_SPEED=3"),
               std::string::npos);
