@@ -271,7 +271,8 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
                     parts_.host.hide();
                 } else if (!noTrayNoticeGiven_) {
                     noTrayNoticeGiven_ = true;
-                    parts_.warning.message(kNoTrayNotice);
+                    parts_.warning.message(
+                        "There is no system tray, so closing the window minimises it.");
                 }
             } else if (m.wparam == msg::IDM_ABOUTBOX) {
                 parts_.host.showAbout();

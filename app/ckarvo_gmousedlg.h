@@ -10,7 +10,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <string_view>
 
 #include "app/language_text.h"
 #include "app/window_host.h"
@@ -30,11 +29,6 @@ std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts);
 
 class CKarvo_GMouseDlg final : public SkinnedWindow {
   public:
-    // Said the first time the window is closed on a desktop without a system tray (one line of
-    // the warning dialog).
-    static constexpr std::string_view kNoTrayNotice =
-        "There is no system tray, so closing the window minimises it.";
-
     // Slider being dragged: 0 none, 1 DPI value, 2 pointer speed, 3 wheel speed, 4 fire time,
     // 5 lighting speed, 6 brightness.
     enum class Drag { None = 0, DpiValue, PointerSpeed, WheelSpeed, FireTime, LedSpeed, LedBright };
