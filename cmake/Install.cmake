@@ -73,6 +73,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The udev rule takes effect for a mouse already plugged in.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${CMAKE_SOURCE_DIR}/data/linux/postinst)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Wayland sessions need Qt's Wayland platform (X11 works without it, through Xwayland too);
 # gsettings carries the pointer speed to GNOME.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libglib2.0-bin")
