@@ -1,6 +1,7 @@
 // Locale-independent numbers for the settings tools; see settings_text.h.
 #include "platform/linux/settings_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -45,16 +46,18 @@ std::string formatDouble(double value) {
     char buffer[64];
     const auto [end, ec] =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-    std::string s(buffer, ec == std::errc() ? end : buffer);
-    if (s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0')
-            s.pop_back();
-        if (!s.empty() && s.back() == '.')
-            s.pop_back();
+    if (ec != std::errc())
+        return "0";
+    // Trailing zeros and a bare point go; the text is cut in the buffer, then copied once.
+    char* last = end;
+    if (std::find(buffer, end, '.') != end) {
+        while (last > buffer && last[-1] == '0')
+            --last;
+        if (last > buffer && last[-1] == '.')
+            --last;
     }
-    if (s == "-0")
-        s = "0";
-    return s;
+    const std::string_view text(buffer, static_cast<std::size_t>(last - buffer));
+    return text == "-0" ? std::string("0") : std::string(text);
 }
 
 }  // namespace karvo::settings_text
