@@ -6,6 +6,7 @@
 
 #include "app/language_text_index.h"
 #include "app/window_messages.h"
+#include "settings/combination.h"
 #include "ui/skin/advanced_page_painter.h"
 #include "ui/skin/header_painter.h"
 #include "ui/skin/layout_index.h"
@@ -82,6 +83,11 @@ void CKarvo_GMouseDlg::showPage(Page page) {
     page_ = page;
     mainShown_ = page == Page::Main;
     drag_ = Drag::None;
+    if (menuOpen_) {
+        menus_->close();
+        menuOpen_ = false;
+        openMenuKind_ = -1;
+    }
     parts_.host.invalidate();
     if (onPageChanged_)
         onPageChanged_(page);
@@ -103,6 +109,18 @@ bool CKarvo_GMouseDlg::onMouseMove(std::int32_t x, std::int32_t y) {
     changed |= lighting_.moveTo(skin.lighting(), x, y, kLightingLast);
     changed |= advanced_.moveTo(skin.advanced(), x, y, kAdvancedLast);
     changed |= macro_.moveTo(skin.macro(), x, y, kMacroLast);
+    // A lighting pop-up stays open only while the pointer is on the entries that open one.
+    if (menuOpen_ && openMenuTable_ == LayoutFile::Color && page_ == Page::Lighting) {
+        const int h = lighting_.hot();
+        const bool onOpener = h == li::kBrightness || h == li::kSpeed ||
+                              (h >= li::kReactionMenuFirst && h < li::kReactionMenuFirst + keyNum_);
+        if (!onOpener) {
+            menus_->close();
+            menuOpen_ = false;
+            openMenuKind_ = -1;
+            changed = true;
+        }
+    }
     return changed;
 }
 
@@ -126,29 +144,19 @@ bool CKarvo_GMouseDlg::onLeftDown(std::int32_t x, std::int32_t y) {
         return true;
     }
     const SharedSettings s = parts_.settings.read([](const Settings& all) { return all.shared; });
-    if (page_ == Page::Advanced) {
-        switch (onPage) {
-            case adv::kDpiSlider:
-                startDrag(Drag::DpiValue);
-                break;
-            case adv::kPointerSpeed:
-                startDrag(Drag::PointerSpeed);
-                break;
-            case adv::kWheelSpeed:
-                startDrag(Drag::WheelSpeed);
-                break;
-            case adv::kFireTime:
-                startDrag(Drag::FireTime);
-                break;
-            default:
-                break;
-        }
-    } else if (page_ == Page::Lighting && s.modeLight == 0) {
-        const int type = s.ledType;
-        if (onPage == li::kBrightness && type >= 2 && type <= 5)
-            startDrag(Drag::LedBright);
-        else if (onPage == li::kSpeed && type != 2 && type != 9 && type != 12 && type != 13)
-            startDrag(Drag::LedSpeed);
+    switch (page_) {
+        case Page::Main:
+            actOnMainPage(onPage);
+            break;
+        case Page::Advanced:
+            actOnAdvancedPage(onPage);
+            break;
+        case Page::Lighting:
+            actOnLightingPage(onPage, s);
+            break;
+        case Page::Macro:
+            actOnMacroPage(onPage);
+            break;
     }
     if (drag_ != Drag::None)
         dragTo(x);
@@ -197,22 +205,388 @@ bool CKarvo_GMouseDlg::onMouseLeave(bool leftButtonHeld) {
     return true;
 }
 
+bool CKarvo_GMouseDlg::refusedWhileRecording(int entry) {
+    if (entry == mw::kMinimise || entry == mw::kClose || !macroEditor_->recording())
+        return false;
+    tip(text::tip::kRecording);
+    return true;
+}
+
 void CKarvo_GMouseDlg::actOnHeaderDown(int entry) {
-    if (entry >= mw::kTabFirst && entry < mw::kTabFirst + mw::kTabCount)
-        showPage(static_cast<Page>(entry - mw::kTabFirst));
-    // 4 (language menu) and 17 (more menu) open pop-up menus, which this window does not
-    // have yet.
+    const bool actsAtDown = entry == mw::kLanguage || entry == mw::kMore ||
+                            (entry >= mw::kTabFirst && entry < mw::kTabFirst + mw::kTabCount);
+    if (!actsAtDown || refusedWhileRecording(entry))
+        return;
+    if (entry >= mw::kTabFirst && entry < mw::kTabFirst + mw::kTabCount) {
+        const Page page = static_cast<Page>(entry - mw::kTabFirst);
+        showPage(page);
+        if (page == Page::Main)
+            actions_->startBlink();
+        else if (page == Page::Lighting)
+            actions_->startLightingAnimation();
+    } else if (entry == mw::kLanguage) {
+        openMenu(menu_kind::kLanguage, LayoutFile::Main, entry, -1);
+    } else if (entry == mw::kMore) {
+        openMenu(menu_kind::kMore, LayoutFile::Main, entry, -1);
+    }
 }
 
 void CKarvo_GMouseDlg::actOnHeaderUp(int entry) {
+    const bool actedAtDown = entry == mw::kLanguage || entry == mw::kMore ||
+                             (entry >= mw::kTabFirst && entry < mw::kTabFirst + mw::kTabCount);
+    if (actedAtDown || refusedWhileRecording(entry))
+        return;
     if (entry == mw::kMinimise || entry == mw::kMinimiseToTray) {
         parts_.queue.post({msg::WM_SYSCOMMAND, msg::SC_MINIMIZE, 0});
     } else if (entry == mw::kClose) {
         parts_.host.hide();
         shutdown();
+    } else if (entry == mw::kApply) {
+        // A second apply while the mouse is being written does nothing.
+        if (!actions_->writing() && actions_->startApply()) {
+            progress_ = std::pair<std::size_t, std::size_t>{0, 0};
+            lastResult_.reset();
+            parts_.host.invalidate();
+        }
     } else if (entry >= mw::kProfileFirst && entry < mw::kProfileFirst + mw::kProfileCount) {
         parts_.settings.edit([&](Settings& s) { s.currentProfile = entry - mw::kProfileFirst; });
         parts_.host.invalidate();
+    } else if (entry == mw::kImport) {
+        importConfig();
+    } else if (entry == mw::kExport) {
+        exportConfig();
+    } else if (entry == mw::kResetAll) {
+        if (!actions_->writing())
+            actions_->resetAll();
+        parts_.host.invalidate();
+    } else if (entry == mw::kWebsite) {
+        const std::string& url = parts_.skin.main().text(mw::kWebsite);
+        if (!url.empty())
+            parts_.host.openUrl(url);
+    }
+}
+
+void CKarvo_GMouseDlg::tip(int index) {
+    parts_.warning.tipText(index);
+}
+
+void CKarvo_GMouseDlg::importConfig() {
+    if (!fileDialog_ || actions_->writing())
+        return;
+    FileDialogRequest request;
+    request.filter = "All Files (*.ini)";
+    request.folder = actions_->programFolder();
+    if (const auto file = fileDialog_->openFile(request)) {
+        actions_->importConfig(*file);
+        parts_.host.invalidate();
+    }
+}
+
+void CKarvo_GMouseDlg::exportConfig() {
+    if (!fileDialog_)
+        return;
+    FileDialogRequest request;
+    request.filter = "All Files (*.ini)";
+    request.folder = actions_->programFolder();
+    request.suggestedName = "config.ini";
+    if (auto file = fileDialog_->saveFile(request)) {
+        // The save dialog's default extension.
+        if (!file->has_extension())
+            file->replace_extension(".ini");
+        actions_->exportConfig(*file);
+        parts_.host.invalidate();
+    }
+}
+
+void CKarvo_GMouseDlg::toggleDpiLevel(SharedSettings& s, int k) {
+    if (k < 0 || k >= kDpiLevels)
+        return;
+    auto& level = s.dpi[static_cast<std::size_t>(k)];
+    if (!level.enabled) {
+        level.enabled = true;
+        return;
+    }
+    level.enabled = false;
+    if (s.dpiLevel != k)
+        return;
+    int next = k;
+    for (int i = 0; i < kDpiLevels; ++i) {
+        next = (next + 1) % kDpiLevels;
+        if (s.dpi[static_cast<std::size_t>(next)].enabled) {
+            s.dpiLevel = next;
+            return;
+        }
+    }
+    // No other level is enabled: the level stays as it was.
+    s.dpiLevel = k;
+    level.enabled = true;
+}
+
+void CKarvo_GMouseDlg::toggleCycleColour(SharedSettings& s, int k) {
+    if (k < 0 || k >= kUserColours)
+        return;
+    const auto bit = static_cast<std::uint8_t>(1u << k);
+    if (!(s.colourCycleMask & bit)) {
+        s.colourCycleMask = static_cast<std::uint8_t>(s.colourCycleMask | bit);
+        return;
+    }
+    int taking = 0;
+    for (int c = 0; c < kUserColours; ++c)
+        taking += s.colourInCycle(c) ? 1 : 0;
+    if (taking > 1)
+        s.colourCycleMask = static_cast<std::uint8_t>(s.colourCycleMask & ~bit);
+}
+
+ColourLevels CKarvo_GMouseDlg::levelsOf(RgbColour c) {
+    return {(255 - c.r) / 16, (255 - c.g) / 16, (255 - c.b) / 16};
+}
+
+MenuRequest CKarvo_GMouseDlg::placeBelow(MenuRequest r, MenuSize size, const SkinRect& work) {
+    const SkinRect& e = r.entryOnScreen;
+    r.x = e.x + e.width - size.width;
+    r.y = e.y + e.height;
+    r.above = false;
+    if (!work.empty() && r.y + size.height > work.y + work.height) {
+        r.y = e.y - size.height;
+        r.above = true;
+    }
+    return r;
+}
+
+SkinRect CKarvo_GMouseDlg::onScreen(const SkinRect& r) const {
+    const SkinRect frame = parts_.host.frame();
+    return {frame.x + r.x, frame.y + r.y, r.width, r.height};
+}
+
+bool CKarvo_GMouseDlg::openMenu(int kind, LayoutFile table, int entry, int slot, bool beside) {
+    const SkinLayout& layout = table == LayoutFile::Color     ? parts_.skin.lighting()
+                               : table == LayoutFile::Advance ? parts_.skin.advanced()
+                               : table == LayoutFile::Mac     ? parts_.skin.macro()
+                                                              : parts_.skin.main();
+    MenuRequest request;
+    request.kind = kind;
+    request.table = table;
+    request.entry = entry;
+    request.slot = slot;
+    request.entryOnScreen = onScreen(layout.rect(entry));
+    const MenuSize size = menus_->size(request);
+    if (beside) {
+        // Beside the entry: its right edge, its top; up when it would leave the work area.
+        const SkinRect& e = request.entryOnScreen;
+        request.x = e.x + e.width;
+        request.y = e.y;
+        const SkinRect work = parts_.host.workArea();
+        if (!work.empty() && request.y + size.height > work.y + work.height) {
+            request.y = std::max(work.y, work.y + work.height - size.height);
+            request.above = true;
+        }
+    } else {
+        request = placeBelow(request, size, parts_.host.workArea());
+    }
+    if (kind == menu_kind::kInsert) {
+        macroEditor_->openInsertMenu(request);
+        return true;
+    }
+    if (!menus_->open(request))
+        return false;
+    menuOpen_ = true;
+    openMenuKind_ = kind;
+    openMenuTable_ = table;
+    parts_.host.invalidate();
+    return true;
+}
+
+void CKarvo_GMouseDlg::actOnMainPage(int entry) {
+    if (entry >= mw::kHotspotFirst && entry < mw::kHotspotFirst + keyNum_) {
+        const int slot = entry - mw::kHotspotFirst;
+        // The menu may take the primary click away only when another button keeps it.
+        const bool anotherClicks = parts_.settings.read([&](const Settings& all) {
+            for (int b = 0; b < keyNum_; ++b) {
+                if (b != slot && all.current().buttons[static_cast<std::size_t>(b)].function == 1)
+                    return true;
+            }
+            return false;
+        });
+        if (!anotherClicks) {
+            tip(text::tip::kNotPossible);
+            return;
+        }
+        openMenu(menu_kind::kButtonFunction, LayoutFile::Main, entry, slot);
+    } else if (entry == mw::kWheelStatusFirst || entry == mw::kWheelStatusFirst + 1) {
+        parts_.settings.edit(
+            [&](Settings& all) { all.shared.wheelStatus = entry - mw::kWheelStatusFirst; });
+        parts_.host.invalidate();
+    } else if (entry == mw::kLightingMode) {
+        const bool lightsOff =
+            parts_.settings.read([](const Settings& all) { return all.shared.modeLight == 1; });
+        if (lightsOff)
+            tip(text::tip::kLightsOff);
+        else
+            openMenu(menu_kind::kLightingMode, LayoutFile::Main, entry, -1);
+    } else if (entry >= mw::kDpiToggleFirst && entry < mw::kDpiToggleFirst + kDpiLevels) {
+        parts_.settings.edit(
+            [&](Settings& all) { toggleDpiLevel(all.shared, entry - mw::kDpiToggleFirst); });
+        parts_.host.invalidate();
+    }
+}
+
+void CKarvo_GMouseDlg::actOnAdvancedPage(int entry) {
+    switch (entry) {
+        case adv::kDpiSlider:
+            startDrag(Drag::DpiValue);
+            return;
+        case adv::kPointerSpeed:
+            startDrag(Drag::PointerSpeed);
+            return;
+        case adv::kWheelSpeed:
+            startDrag(Drag::WheelSpeed);
+            return;
+        case adv::kFireTime:
+            startDrag(Drag::FireTime);
+            return;
+        default:
+            break;
+    }
+    if (entry >= adv::kRateFirst && entry < adv::kRateFirst + adv::kRateCount) {
+        // The mouse takes one report rate: the stored value stays 0 and the code sent 7.
+        parts_.settings.edit([](Settings& all) {
+            all.shared.usbSpeed = 0;
+            all.shared.reportRateCode = 7;
+        });
+        parts_.host.invalidate();
+    } else if (entry >= adv::kDpiToggleFirst && entry < adv::kDpiToggleFirst + kDpiLevels) {
+        parts_.settings.edit(
+            [&](Settings& all) { toggleDpiLevel(all.shared, entry - adv::kDpiToggleFirst); });
+        parts_.host.invalidate();
+    } else if (entry >= adv::kDpiLevelFirst && entry < adv::kDpiLevelFirst + kDpiLevels) {
+        const int level = entry - adv::kDpiLevelFirst;
+        parts_.settings.edit([&](Settings& all) {
+            if (all.shared.dpi[static_cast<std::size_t>(level)].enabled)
+                all.shared.dpiLevel = level;
+        });
+        parts_.host.invalidate();
+    } else if (entry >= adv::kDpiColourFirst && entry <= adv::kUserColour) {
+        chooseColour(entry - adv::kDpiColourFirst);
+    }
+}
+
+void CKarvo_GMouseDlg::chooseColour(int tableEntry) {
+    if (!colourDialog_ || tableEntry < 0 || tableEntry >= kDpiLevels + kUserColours)
+        return;
+    const auto k = static_cast<std::size_t>(tableEntry);
+    const ColourLevels now = parts_.settings.read([&](const Settings& all) {
+        return k < kDpiLevels ? all.shared.dpi[k].colour : all.shared.userColour[k - kDpiLevels];
+    });
+    const std::uint32_t screen = screenColour(now);
+    const RgbColour initial{static_cast<std::uint8_t>(screen & 0xFF),
+                            static_cast<std::uint8_t>((screen >> 8) & 0xFF),
+                            static_cast<std::uint8_t>((screen >> 16) & 0xFF)};
+    const auto chosen = colourDialog_->choose(initial);
+    if (!chosen)
+        return;
+    const ColourLevels levels = levelsOf(*chosen);
+    parts_.settings.edit([&](Settings& all) {
+        if (k < kDpiLevels)
+            all.shared.dpi[k].colour = levels;
+        else
+            all.shared.userColour[k - kDpiLevels] = levels;
+    });
+    parts_.host.invalidate();
+}
+
+void CKarvo_GMouseDlg::actOnLightingPage(int entry, const SharedSettings& s) {
+    if (s.modeLight != 0) {
+        // With the lights off only the entry that turns them on acts.
+        if (entry == li::kModeEffects) {
+            parts_.settings.edit([](Settings& all) { all.shared.modeLight = 0; });
+            parts_.host.invalidate();
+        }
+        return;
+    }
+    const int type = s.ledType;
+    const bool colours = type == 1 || type == 3 || type == 4 || type == 5;
+    auto set = [this](auto&& change) {
+        parts_.settings.edit([&](Settings& all) { change(all.shared); });
+        parts_.host.invalidate();
+    };
+    if (entry >= li::kUserColourFirst && entry < li::kUserColourFirst + li::kUserColours) {
+        if (colours && s.colourInCycle(entry - li::kUserColourFirst))
+            chooseColour(kDpiLevels + entry - li::kUserColourFirst);
+    } else if (entry >= li::kCycleToggleFirst && entry < li::kCycleToggleFirst + li::kUserColours) {
+        if (colours)
+            set([&](SharedSettings& sh) { toggleCycleColour(sh, entry - li::kCycleToggleFirst); });
+    } else if (entry == li::kModeOff) {
+        set([](SharedSettings& sh) { sh.modeLight = 1; });
+    } else if (entry == li::kEffectMenu) {
+        openMenu(menu_kind::kLightingMode, LayoutFile::Color, entry, -1);
+    } else if (entry == li::kBrightness) {
+        if (type >= 2 && type <= 5)
+            startDrag(Drag::LedBright);
+    } else if (entry == li::kSpeed) {
+        if (type != 2 && type != 9 && type != 12 && type != 13)
+            startDrag(Drag::LedSpeed);
+    } else if (entry == li::kSymmetry) {
+        if (colours || type == 7)
+            set([](SharedSettings& sh) { sh.ledSymmetry = sh.ledSymmetry ? 0 : 1; });
+    } else if (entry == li::kDirectionFirst || entry == li::kDirectionFirst + 1) {
+        if (type == 3 || type == 4 || type == 5 || type == 7 || type == 10)
+            set([&](SharedSettings& sh) { sh.ledDirection = entry - li::kDirectionFirst; });
+    } else if (entry == li::kDirectionFirst + 2) {
+        if (type == 3 || type == 4 || type == 5)
+            set([](SharedSettings& sh) { sh.ledDirection = 2; });
+    } else if (entry == li::kDirectionFirst + 3) {
+        if (type == 3)
+            set([](SharedSettings& sh) { sh.ledDirection = 3; });
+    } else if (entry >= li::kReactionFirst && entry < li::kReactionFirst + keyNum_) {
+        const auto slot = static_cast<std::size_t>(entry - li::kReactionFirst);
+        parts_.settings.edit([&](Settings& all) {
+            auto& b = all.current().buttons[slot];
+            b.ledReactEnable = b.ledReactEnable ? 0 : 1;
+        });
+        parts_.host.invalidate();
+    } else if (entry >= li::kReactionMenuFirst && entry < li::kReactionMenuFirst + keyNum_) {
+        openMenu(menu_kind::kLightingValue, LayoutFile::Color, entry,
+                 entry - li::kReactionMenuFirst, true);
+    }
+}
+
+void CKarvo_GMouseDlg::actOnMacroPage(int entry) {
+    namespace mp = skin::macro_page;
+    const bool grouped = actions_->macroGroupSelected();
+    switch (entry) {
+        case mp::kRecord:
+            if (!grouped)
+                tip(text::tip::kNoMacroGroup);
+            else
+                macroEditor_->toggleRecording();
+            break;
+        case mp::kInsert:
+            if (!grouped)
+                tip(text::tip::kNoMacroGroup);
+            else
+                openMenu(menu_kind::kInsert, LayoutFile::Mac, entry, -1);
+            break;
+        case mp::kGunPresets:
+            macroEditor_->openGunPresets();
+            break;
+        case mp::kModeWhileHeld:
+        case mp::kModeToggle:
+        case mp::kModeCount: {
+            const int mode = entry == mp::kModeWhileHeld ? 2 : entry == mp::kModeToggle ? 1 : 0;
+            if (!grouped)
+                tip(text::tip::kNoMacroGroup);
+            else if (actions_->setPlaybackMode(mode))
+                selectedMacroMode_ = mode;
+            parts_.host.invalidate();
+            break;
+        }
+        case mp::kSoftwarePlayback:
+            parts_.settings.edit(
+                [](Settings& all) { all.shared.softHardMac = all.shared.softHardMac ? 0 : 1; });
+            parts_.host.invalidate();
+            break;
+        default:
+            break;
     }
 }
 
@@ -307,7 +681,71 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
             break;
         case msg::WM_DOWNLOAD_DONE:
             progress_.reset();
+            lastResult_ = static_cast<int>(m.wparam);
             parts_.host.invalidate();
+            break;
+        case msg::WM_POWERBROADCAST:
+            // Back from sleep the mouse may have lost what it was sent: write it again.
+            if (m.wparam == msg::PBT_APMRESUMEAUTOMATIC && !actions_->writing())
+                actions_->startRewrite();
+            break;
+        case msg::WM_GUN_DIALOG_DONE:
+            break;
+        case msg::WM_SOUND_LIGHT_DONE:
+            actions_->soundLightDone();
+            parts_.host.invalidate();
+            break;
+        case msg::WM_MENU_CLOSED:
+            onMenuClosed(m);
+            break;
+        case msg::WM_MENU_PICK:
+            if (m.wparam >= static_cast<std::uintptr_t>(menu_kind::kMacroList) &&
+                m.wparam <= static_cast<std::uintptr_t>(menu_kind::kInsert))
+                macroEditor_->onMenuPick(static_cast<int>(m.wparam), static_cast<int>(m.lparam));
+            parts_.host.invalidate();
+            break;
+        case msg::WM_MACRO_GROUP_FILE:
+            if (m.wparam >= 1 && m.wparam <= 3)
+                actions_->macroGroupFile(static_cast<int>(m.wparam));
+            parts_.host.invalidate();
+            break;
+        case msg::WM_KEY_CAPTURED:
+            macroEditor_->onKeyCaptured();
+            parts_.host.invalidate();
+            break;
+        case msg::WM_KEYDOWN:
+        case msg::WM_KEYUP:
+        case msg::WM_SYSKEYDOWN:
+        case msg::WM_SYSKEYUP:
+            macroEditor_->onRecordedKey(m.id, static_cast<int>(m.wparam));
+            break;
+        case msg::WM_FONTS_CHANGED:
+            if (m.wparam == 1)
+                language_->fontsChanged();
+            parts_.host.invalidate();
+            break;
+        case msg::WM_COMBINATION_SET:
+            onCombinationSet(m);
+            break;
+        case msg::WM_EDIT_COMBINATION: {
+            const auto slot = static_cast<int>(m.wparam);
+            if (slot < 0 || slot >= kButtonSlots)
+                break;
+            const std::string text = parts_.settings.read([&](const Settings& all) {
+                const auto& b = all.current().buttons[static_cast<std::size_t>(slot)];
+                return b.function == kFunctionCombination ? b.combination : std::string();
+            });
+            combination_->open(slot, text, m.lparam != 0);
+            break;
+        }
+        case msg::WM_MACRO_GROUP_SHOW_1:
+        case msg::WM_MACRO_GROUP_SHOW_2:
+        case msg::WM_MACRO_GROUP_SHOW_3:
+            actions_->refreshMacroPage();
+            parts_.host.invalidate();
+            break;
+        case msg::WM_MACRO_ROW_SELECT:
+            onRowSelect(m);
             break;
         case msg::WM_SHOW_NOTICES:
             parts_.warning.showQueued();
@@ -315,6 +753,39 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
         default:
             break;
     }
+}
+
+void CKarvo_GMouseDlg::onMenuClosed(const WindowMessage& m) {
+    if (m.wparam == 1 && m.lparam >= 1)
+        language_->switchTo(static_cast<int>(m.lparam) - 1);
+    menuOpen_ = false;
+    openMenuKind_ = -1;
+    parts_.host.invalidate();
+}
+
+void CKarvo_GMouseDlg::onCombinationSet(const WindowMessage& m) {
+    const auto slot = static_cast<std::size_t>((m.wparam >> 8) & 0xFF);
+    if (slot >= static_cast<std::size_t>(kButtonSlots) || m.text.empty())
+        return;
+    if (!parts_.keys)
+        return;
+    parts_.settings.edit([&](Settings& all) {
+        combination::store(all, *parts_.keys, m.text, static_cast<std::uint16_t>(m.wparam));
+    });
+    parts_.host.invalidate();
+}
+
+void CKarvo_GMouseDlg::onRowSelect(const WindowMessage& m) {
+    const auto list = static_cast<int>(m.lparam);
+    const auto row = static_cast<int>(static_cast<std::intptr_t>(m.wparam));
+    if (list == 1) {
+        if (row == -1)
+            tip(text::tip::kNoSelection);
+        actions_->refreshMacroPage();
+    } else if (list == 2 || list == 3) {
+        macroEditor_->onRowSelect(list, row);
+    }
+    parts_.host.invalidate();
 }
 
 void CKarvo_GMouseDlg::shutdown() {
@@ -331,6 +802,8 @@ void CKarvo_GMouseDlg::endWindow(bool reportToMouse) {
     shutDown_ = true;
     drag_ = Drag::None;
     pressed_ = false;
+    menus_->close();
+    menuOpen_ = false;
     parts_.host.removeTrayIcon();
     if (reportToMouse && parts_.link) {
         parts_.link->sendRefresh();

@@ -12,8 +12,13 @@
 #include <string>
 
 #include "app/language_text.h"
+#include "app/window_actions.h"
 #include "app/window_host.h"
+#include "app/window_seams.h"
 #include "device/device_link.h"
+#include "macro/mac_vk_and_text.h"
+#include "platform/colour_dialog.h"
+#include "platform/file_dialog.h"
 #include "platform/message_queue.h"
 #include "settings/settings_model.h"
 #include "ui/dialogs/warning_dlg.h"
@@ -43,6 +48,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         // The macro page's paint region (the window less its child controls); null: the whole
         // window.
         const PaintRegion* macroRegion = nullptr;
+        // The key tables the combinations of WM_COMBINATION_SET are converted with.
+        const MacVkAndText* keys = nullptr;
     };
 
     CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum);
@@ -86,11 +93,58 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     std::optional<std::pair<std::size_t, std::size_t>> downloadProgress() const {
         return progress_;
     }
+    std::optional<int> lastResult() const { return lastResult_; }
     void setSelectedMacroMode(std::optional<int> mode) { selectedMacroMode_ = mode; }
     bool shutDown() const { return shutDown_; }
 
+    // The fillers of the window's seams (window_seams.h) and its dialogs. Until one is set the
+    // window uses a do-nothing default (no dialog: import, export and colours do nothing).
+    // The objects must outlive the window; null returns to the default.
+    void setMenuOpener(MenuOpener* opener) { menus_ = opener ? opener : &noMenus_; }
+    void setCombinationOpener(CombinationOpener* opener) {
+        combination_ = opener ? opener : &noCombination_;
+    }
+    void setLanguageSwitch(LanguageSwitch* language) {
+        language_ = language ? language : &noLanguage_;
+    }
+    void setMacroEditor(MacroEditor* editor) { macroEditor_ = editor ? editor : &noEditor_; }
+    void setActions(WindowActions* actions) { actions_ = actions ? actions : &noActions_; }
+    void setFileDialog(FileDialog* dialog) { fileDialog_ = dialog; }
+    void setColourDialog(ColourDialog* dialog) { colourDialog_ = dialog; }
+    MenuOpener& menus() { return *menus_; }
+    MacroEditor& macroEditor() { return *macroEditor_; }
+    // A pop-up menu opened by this window is open (cleared by WM_MENU_CLOSED).
+    bool menuOpen() const { return menuOpen_; }
+
+    // The DPI level toggle: at least one level stays enabled and the active level is always
+    // an enabled one.
+    static void toggleDpiLevel(SharedSettings& s, int level);
+    // Cycle participation of user colour k: a colour leaves only while another takes part.
+    static void toggleCycleColour(SharedSettings& s, int colour);
+    // The level a colour component is stored as: (255 - x) / 16.
+    static ColourLevels levelsOf(RgbColour colour);
+    // Where a menu of `size` opens for an entry at `entry` (screen pixels): below it against
+    // its right edge, or above it when below would leave `workArea` (empty: no limit).
+    static MenuRequest placeBelow(MenuRequest request, MenuSize size, const SkinRect& workArea);
+
   private:
     ImageStateWindow& tracker(LayoutFile table);
+    void actOnMainPage(int entry);
+    void actOnAdvancedPage(int entry);
+    void actOnLightingPage(int entry, const SharedSettings& s);
+    void actOnMacroPage(int entry);
+    // Opens a menu for `entry` of `table`: below it (or above), or beside it.
+    bool openMenu(int kind, LayoutFile table, int entry, int slot, bool beside = false);
+    SkinRect onScreen(const SkinRect& windowRect) const;
+    void chooseColour(int tableEntry);
+    void importConfig();
+    void exportConfig();
+    void tip(int index);
+    // While recording, the top bar takes only entries 0 and 1.
+    bool refusedWhileRecording(int entry);
+    void onMenuClosed(const WindowMessage& m);
+    void onCombinationSet(const WindowMessage& m);
+    void onRowSelect(const WindowMessage& m);
     int pageHot() const;
     // After a move to the point: no entry of the header or of the page is under it.
     bool overBackground() const;
@@ -116,9 +170,28 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     std::optional<int> selectedMacroMode_;
     std::function<void(Page)> onPageChanged_;
     std::optional<std::pair<std::size_t, std::size_t>> progress_;
+    // How the last write to the mouse ended (Downloader::Result), shown until the next one.
+    std::optional<int> lastResult_;
     bool badgeReported_ = false;
     bool shutDown_ = false;
     bool noTrayNoticeGiven_ = false;  // the no-tray notice is said once a run
+
+    MenuOpener noMenus_;
+    CombinationOpener noCombination_;
+    LanguageSwitch noLanguage_;
+    MacroEditor noEditor_;
+    MenuOpener* menus_ = &noMenus_;
+    CombinationOpener* combination_ = &noCombination_;
+    LanguageSwitch* language_ = &noLanguage_;
+    MacroEditor* macroEditor_ = &noEditor_;
+    WindowActions noActions_;
+    WindowActions* actions_ = &noActions_;
+    FileDialog* fileDialog_ = nullptr;
+    ColourDialog* colourDialog_ = nullptr;
+    bool menuOpen_ = false;
+    // The kind of the menu this window opened last, while menuOpen_.
+    int openMenuKind_ = -1;
+    LayoutFile openMenuTable_ = LayoutFile::Main;
 };
 
 }  // namespace karvo

@@ -51,11 +51,32 @@ std::string_view scriptFace(int languageIndex) {
     }
 }
 
+Script scriptOf(int languageIndex) {
+    switch (languageIndex) {
+        case 0:
+            return Script::SimplifiedChinese;
+        case 10:
+            return Script::Thai;
+        case 11:
+            return Script::Korean;
+        case 12:
+            return Script::Japanese;
+        case 13:
+        case 23:
+            return Script::Arabic;
+        case 19:
+            return Script::TraditionalChinese;
+        default:
+            return Script::Latin;
+    }
+}
+
 FontChoice chooseFonts(const FontKeys& keys, int languageIndex, int logicalDpi, int layoutScale,
                        bool embeddedDone) {
     layoutScale = std::clamp(layoutScale, 1, 2);
     const int base = fontBase(logicalDpi);
     FontChoice choice;
+    choice.script = scriptOf(languageIndex);
     if (ini::toInt(keys.flag) != 0) {
         choice.source = FontChoice::Source::FontFile;
         choice.fontFile = keys.file;

@@ -38,6 +38,13 @@ std::string_view languageFace(int languageIndex);
 // Traditional Chinese (0, 19) and Japanese (12), Cairo for Arabic (13), Arial for the rest.
 std::string_view scriptFace(int languageIndex);
 
+// The script a language is written in, for the languages whose letters a Latin face does not
+// carry. The front end draws such a language in a face of the system that has the script.
+enum class Script { Latin, Thai, Arabic, Korean, Japanese, SimplifiedChinese, TraditionalChinese };
+// Thai (10), Korean (11), Japanese (12), Arabic (13) and Persian (23), Simplified (0) and
+// Traditional (19) Chinese; Latin, Cyrillic and Greek for the rest.
+Script scriptOf(int languageIndex);
+
 // An embedded font: the resource number and the face it holds.
 struct EmbeddedFont {
     int resource;
@@ -54,6 +61,9 @@ struct FontChoice {
     Source source = Source::System;
     std::string face;
     std::string fontFile;  // relative to the skin folder, as the language file writes it
+    // The script of the language: without a font file of its own the front end may need a
+    // system face that carries it, as the named face may not exist on this system.
+    Script script = Script::Latin;
     FontSizes sizes{};
     // True once per run, with an empty fontFlag: register the embedded fonts and create the
     // four script sets (scriptFontSizes).

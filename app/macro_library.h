@@ -35,6 +35,13 @@ class MacroLibrary final : public device::MacroSources {
         const std::lock_guard lock(mutex_);
         return std::forward<F>(f)(*groups_);
     }
+    // f(MacroGroup&, const MacroFile&), for the commands that need the file codec as well
+    // (import and export of groups and macros).
+    template <class F>
+    decltype(auto) withGroupsAndFile(F&& f) {
+        const std::lock_guard lock(mutex_);
+        return std::forward<F>(f)(*groups_, static_cast<const MacroFile&>(*file_));
+    }
     template <class F>
     decltype(auto) withPresets(F&& f) {
         const std::lock_guard lock(mutex_);

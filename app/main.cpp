@@ -38,6 +38,7 @@
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_startup_platform.h"
+#include "platform/qt/qt_window_menus.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
 #include "ui/dialogs/warning_dlg.h"
@@ -188,9 +189,9 @@ int main(int argc, char** argv) {
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(*location.paths, warning, *pointer);
 
-    karvo::CKarvo_GMouseDlg dlg(
-        {state.skin, state.settings, window, queue, warning, &state.link, &state.macroRegion}, {},
-        0);
+    karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link,
+                                 &state.macroRegion, &state.keys},
+                                {}, 0);
     window.attach(dlg);
     karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
                                             state.settings,
@@ -230,12 +231,32 @@ int main(int argc, char** argv) {
     const auto result = startup.run(options.commandLine);
 
     int code = 0;
+    // The menus, the capture dialogs and the language switch behind the window's seams.
+    std::optional<karvo::qt::QtWindowMenus> menus;
     if (result == karvo::StartupSequence::Result::Running) {
         // Said once per user, not at every start.
         const std::string pointerNotice = karvo::pointerBackendNotice(desktopPointer.backend);
         if (!pointerNotice.empty() && options.renderPages.empty() &&
             karvo::UserFiles::firstTime(state.paths, "wayland-pointer"))
             warning.message(pointerNotice);
+        menus.emplace(karvo::qt::QtWindowMenus::Parts{
+            state, queue, runner, warning, platform, pictures, fonts, [&] {
+                // Everything of the window that came from the old language folder.
+                dlg.setPictures(
+                    karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
+                    state.description.keyNum);
+                platform.createChildControls(state.skin);
+                const karvo::TextSize mask = platform.pictureSize(state.paths.maskImage.string());
+                state.macroRegion = karvo::macroPageRegion(
+                    mask.width * state.layoutScale, mask.height * state.layoutScale, state.skin);
+                macroControls.setLanguage(state.language);
+                macroControls.reload();
+                window.showMacroControls(dlg.page() == karvo::Page::Macro);
+                window.invalidate();
+            }});
+        dlg.setMenuOpener(&menus->opener());
+        dlg.setCombinationOpener(&menus->combination());
+        dlg.setLanguageSwitch(&menus->languages());
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         macroControls.setLanguage(state.language);

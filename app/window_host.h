@@ -53,6 +53,11 @@ class WindowHost {
     // The window's frame on screen, and whether it is hidden in the tray.
     virtual SkinRect frame() const = 0;
     virtual bool hidden() const = 0;
+    // The screen area windows may cover (without panels and docks), in screen pixels; menus
+    // are kept inside it. An empty rectangle: unknown, nothing is kept inside.
+    virtual SkinRect workArea() const { return {}; }
+    // Opens a web address with the desktop's handler.
+    virtual void openUrl(std::string_view url) { (void)url; }
 };
 
 }  // namespace karvo

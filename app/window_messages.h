@@ -9,6 +9,12 @@ namespace karvo::msg {
 
 // System messages and their arguments.
 inline constexpr std::uint32_t WM_CLOSE = 0x0010;
+inline constexpr std::uint32_t WM_KEYDOWN = 0x0100;
+inline constexpr std::uint32_t WM_KEYUP = 0x0101;
+inline constexpr std::uint32_t WM_SYSKEYDOWN = 0x0104;
+inline constexpr std::uint32_t WM_SYSKEYUP = 0x0105;
+inline constexpr std::uint32_t WM_POWERBROADCAST = 0x0218;
+inline constexpr std::uintptr_t PBT_APMRESUMEAUTOMATIC = 0x0012;
 inline constexpr std::uint32_t WM_NCLBUTTONDOWN = 0x00A1;
 inline constexpr std::uint32_t WM_COMMAND = 0x0111;
 inline constexpr std::uint32_t WM_SYSCOMMAND = 0x0112;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace karvo {
 
@@ -11,6 +12,9 @@ struct WindowMessage {
     std::uint32_t id = 0;
     std::uintptr_t wparam = 0;
     std::intptr_t lparam = 0;
+    // A text the message carries by value (WM_COMBINATION_SET), where the design handed over
+    // a pointer the receiver had to free.
+    std::string text{};
     bool operator==(const WindowMessage&) const = default;
 };
 

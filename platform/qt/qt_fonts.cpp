@@ -43,11 +43,57 @@ bool QtFonts::apply(const FontChoice& choice, const std::filesystem::path& skinF
     if (choice.source == FontChoice::Source::System &&
         QFontDatabase::families().contains(QStringLiteral("Roboto")) && face == "Arial")
         face = QStringLiteral("Roboto");
+    // A language with a script of its own takes a system face that carries the script when
+    // the named face (a Windows one, often) is not installed.
+    if (choice.source == FontChoice::Source::System && choice.script != Script::Latin) {
+        const QString script = scriptFamily(choice.script);
+        if (!script.isEmpty() && !QFontDatabase::families().contains(face))
+            face = script;
+    }
     for (std::size_t i = 0; i < fonts_.size(); ++i) {
         fonts_[i] = QFont(face);
         fonts_[i].setPointSizeF(choice.sizes[i] / 10.0);
     }
     return ok;
+}
+
+QString QtFonts::scriptFamily(Script script) {
+    QFontDatabase::WritingSystem system = QFontDatabase::Latin;
+    QStringList preferred;
+    switch (script) {
+        case Script::Thai:
+            system = QFontDatabase::Thai;
+            preferred = {QStringLiteral("Noto Sans Thai"), QStringLiteral("Loma")};
+            break;
+        case Script::Arabic:
+            system = QFontDatabase::Arabic;
+            preferred = {QStringLiteral("Noto Sans Arabic"), QStringLiteral("Cairo")};
+            break;
+        case Script::Korean:
+            system = QFontDatabase::Korean;
+            preferred = {QStringLiteral("Noto Sans CJK KR")};
+            break;
+        case Script::Japanese:
+            system = QFontDatabase::Japanese;
+            preferred = {QStringLiteral("Noto Sans CJK JP")};
+            break;
+        case Script::SimplifiedChinese:
+            system = QFontDatabase::SimplifiedChinese;
+            preferred = {QStringLiteral("Noto Sans CJK SC")};
+            break;
+        case Script::TraditionalChinese:
+            system = QFontDatabase::TraditionalChinese;
+            preferred = {QStringLiteral("Noto Sans CJK TC")};
+            break;
+        case Script::Latin:
+            return {};
+    }
+    const QStringList families = QFontDatabase::families(system);
+    for (const QString& name : preferred) {
+        if (families.contains(name))
+            return name;
+    }
+    return families.isEmpty() ? QString() : families.front();
 }
 
 const QFont& QtFonts::font(FontRole role) const {

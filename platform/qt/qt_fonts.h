@@ -19,6 +19,8 @@ class QtFonts {
     // whatever face the system substitutes.
     bool apply(const FontChoice& choice, const std::filesystem::path& skinFolder);
     const QFont& font(FontRole role) const;
+    // A system face that carries `script`, preferring the Noto faces; empty when none does.
+    static QString scriptFamily(Script script);
     // Registers the Roboto face built into the program; false when the build had none.
     static bool registerBuiltInRoboto();
 

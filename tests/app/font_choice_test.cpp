@@ -66,3 +66,31 @@ TEST(FontChoice, ScriptSetsFollowTheLanguagesScript) {
 
 }  // namespace
 }  // namespace karvo
+
+namespace karvo {
+namespace {
+
+TEST(FontChoice, LanguagesWithAScriptOfTheirOwnAskForAFaceThatCarriesIt) {
+    const struct {
+        int language;
+        Script script;
+    } cases[] = {{0, Script::SimplifiedChinese},
+                 {1, Script::Latin},
+                 {4, Script::Latin},
+                 {7, Script::Latin},
+                 {10, Script::Thai},
+                 {11, Script::Korean},
+                 {12, Script::Japanese},
+                 {13, Script::Arabic},
+                 {19, Script::TraditionalChinese},
+                 {23, Script::Arabic},
+                 {24, Script::Latin},
+                 {25, Script::Latin}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(scriptOf(c.language), c.script) << c.language;
+        EXPECT_EQ(chooseFonts({}, c.language, 96, 1, true).script, c.script) << c.language;
+    }
+}
+
+}  // namespace
+}  // namespace karvo
