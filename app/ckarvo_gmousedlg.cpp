@@ -31,6 +31,10 @@ constexpr int kAdvancedLast = 137;
 constexpr int kMacroLast = 19;
 
 constexpr ColourRef kProgressColour = 0xE0A000;  // a light blue, as COLORREF
+constexpr ColourRef kDoneColour = 0x50C850;      // green: the last write reached the mouse
+// Downloader::Result values as the done message carries them.
+constexpr std::uintptr_t kResultComplete = 0;
+constexpr std::uintptr_t kResultTransportFailed = 2;
 }  // namespace
 
 std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts) {
@@ -82,6 +86,7 @@ void CKarvo_GMouseDlg::showPage(Page page) {
         return;
     page_ = page;
     mainShown_ = page == Page::Main;
+    lightingShown_ = page == Page::Lighting;
     drag_ = Drag::None;
     if (menuOpen_) {
         menus_->close();
@@ -519,6 +524,9 @@ void CKarvo_GMouseDlg::actOnLightingPage(int entry, const SharedSettings& s) {
         set([](SharedSettings& sh) { sh.modeLight = 1; });
     } else if (entry == li::kEffectMenu) {
         openMenu(menu_kind::kLightingMode, LayoutFile::Color, entry, -1);
+    } else if (entry == li::kSoundLighting) {
+        if (sound_)
+            sound_->open();
     } else if (entry == li::kBrightness) {
         if (type >= 2 && type <= 5)
             startDrag(Drag::LedBright);
@@ -683,6 +691,11 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
             progress_.reset();
             lastResult_ = static_cast<int>(m.wparam);
             parts_.host.invalidate();
+            // A stop for macros has told its reason already; a lost mouse has not.
+            if (m.wparam == kResultTransportFailed)
+                parts_.warning.message(
+                    "Writing to the mouse failed: it stopped answering (unplugged?). Your "
+                    "settings are saved; press Apply again once it is back.");
             break;
         case msg::WM_POWERBROADCAST:
             // Back from sleep the mouse may have lost what it was sent: write it again.
@@ -692,7 +705,11 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
         case msg::WM_GUN_DIALOG_DONE:
             break;
         case msg::WM_SOUND_LIGHT_DONE:
-            actions_->soundLightDone();
+            // The sound dialog's own restore where the program has one, else the actions' hook.
+            if (sound_)
+                sound_->restoreLighting();
+            else
+                actions_->soundLightDone();
             parts_.host.invalidate();
             break;
         case msg::WM_MENU_CLOSED:
@@ -805,6 +822,9 @@ void CKarvo_GMouseDlg::endWindow(bool reportToMouse) {
     menus_->close();
     menuOpen_ = false;
     parts_.host.removeTrayIcon();
+    // The effect thread stops first: no lighting report may follow the closing report.
+    if (sound_)
+        sound_->end();
     if (reportToMouse && parts_.link) {
         parts_.link->sendRefresh();
         parts_.link->sendClosing();
@@ -815,9 +835,13 @@ void CKarvo_GMouseDlg::endWindow(bool reportToMouse) {
 }
 
 void CKarvo_GMouseDlg::paintProgress(Canvas& canvas) const {
+    const SkinRect apply = toPicture(parts_.skin.main().rect(mw::kApply), parts_.skin.scale());
+    if (!progress_ && lastResult_ && static_cast<std::uintptr_t>(*lastResult_) == kResultComplete) {
+        canvas.fillRect({apply.x, apply.y + apply.height - 3, apply.width, 3}, kDoneColour);
+        return;
+    }
     if (!progress_ || progress_->second == 0)
         return;
-    const SkinRect apply = toPicture(parts_.skin.main().rect(mw::kApply), parts_.skin.scale());
     const auto done = static_cast<std::int32_t>(static_cast<std::size_t>(apply.width) *
                                                 std::min(progress_->first, progress_->second) /
                                                 progress_->second);
@@ -836,6 +860,11 @@ void CKarvo_GMouseDlg::paint(Canvas& canvas) {
     view.hotLighting = lighting_.hot();
     view.pressed = pressed_;
     view.selectedMacroMode = selectedMacroMode_;
+    view.previewColour = preview_ ? preview_() : 0;
+    if (parts_.description) {
+        const auto level = static_cast<std::size_t>(std::clamp(settings.shared.dpiLevel, 0, 5));
+        view.activeDpi = parts_.description->dpiOf(settings.shared.dpi[level].step);
+    }
 
     canvas.begin(view.set().normal);
     MainPagePainter::Badge badge = MainPagePainter::Badge::NotNeeded;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/language_text.h"
+#include "app/sound_lighting.h"
 #include "app/window_actions.h"
 #include "app/window_host.h"
 #include "app/window_seams.h"
@@ -50,6 +51,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         const PaintRegion* macroRegion = nullptr;
         // The key tables the combinations of WM_COMBINATION_SET are converted with.
         const MacVkAndText* keys = nullptr;
+        // The DPI table the DPI value box reads; null: the box stays empty.
+        const DeviceDescription* description = nullptr;
     };
 
     CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum);
@@ -81,6 +84,10 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     Page page() const { return page_; }
     // For the blink thread, which asks from its own thread.
     bool mainPageShown() const { return mainShown_; }
+    // For the lighting animation, likewise.
+    bool lightingPageShown() const { return lightingShown_; }
+    // The preview colour index of the lighting animation, read at each paint.
+    void setLightingPreview(std::function<int()> preview) { preview_ = std::move(preview); }
     void showPage(Page page);
     // Told every page change, after the change; the macro page's child controls follow it.
     void setOnPageChanged(std::function<void(Page)> handler) {
@@ -95,6 +102,9 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     }
     std::optional<int> lastResult() const { return lastResult_; }
     void setSelectedMacroMode(std::optional<int> mode) { selectedMacroMode_ = mode; }
+    // Sound-reactive lighting: the lighting page's entry opens it, WM_SOUND_LIGHT_DONE
+    // restores the lighting through it, the window's end ends it. Null: none.
+    void setSoundLighting(SoundLighting* sound) { sound_ = sound; }
     bool shutDown() const { return shutDown_; }
 
     // The fillers of the window's seams (window_seams.h) and its dialogs. Until one is set the
@@ -161,6 +171,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     int keyNum_;
     Page page_ = Page::Main;
     std::atomic<bool> mainShown_{true};
+    std::atomic<bool> lightingShown_{false};
+    std::function<int()> preview_;
     ImageStateWindow main_;
     ImageStateWindow advanced_;
     ImageStateWindow macro_;
@@ -169,6 +181,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     Drag drag_ = Drag::None;
     std::optional<int> selectedMacroMode_;
     std::function<void(Page)> onPageChanged_;
+    SoundLighting* sound_ = nullptr;
     std::optional<std::pair<std::size_t, std::size_t>> progress_;
     // How the last write to the mouse ended (Downloader::Result), shown until the next one.
     std::optional<int> lastResult_;

@@ -6,10 +6,12 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "device/device_link.h"
 #include "device/downloader.h"
 #include "device/macro_sources.h"
+#include "platform/thread_priority.h"
 #include "settings/device_description.h"
 #include "settings/profile_store.h"
 #include "settings/settings_model.h"
@@ -37,10 +39,18 @@ class DeviceThreads {
     virtual void suspend() = 0;
     // Ends both threads and waits for them (shutdown). Safe to call twice.
     virtual void stop() = 0;
+
+    // The copy of the mouse's DPI level that sound-reactive lighting names in its colour
+    // command: the sound dialog's opener stores the level it read from the mouse, the playback
+    // thread each level it follows. -1 until either has happened.
+    virtual int dpiLevelCopy() const { return -1; }
+    virtual void setDpiLevelCopy(int) {}
 };
 
 // The program's device threads: the event thread that follows the mouse's reports and the
-// host-side macro playback, on the real clock.
-std::unique_ptr<DeviceThreads> makeDeviceThreads();
+// host-side macro playback, on the real clock. With `priority`, the playback thread asks for
+// real-time scheduling as it starts; when that is refused, `say` gets one line saying so.
+std::unique_ptr<DeviceThreads> makeDeviceThreads(ThreadPriority* priority = nullptr,
+                                                 std::function<void(const std::string&)> say = {});
 
 }  // namespace karvo

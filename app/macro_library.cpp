@@ -21,7 +21,10 @@ void MacroLibrary::load(const ProgramPaths& paths, int language) {
     // or the device threads; the new library then replaces the old one in one step.
     groups->load();
     presets->load(GunPresets::presetFile(paths.userLanguageFolder, paths.configFolder));
-    file->readConstantMacros(paths.constMacroFile, constants);
+    // Without its built-in macros the program would play nothing on the keys that use them,
+    // and say nothing about it.
+    if (!file->readConstantMacros(paths.constMacroFile, constants))
+        notifier_.tipText(MacroGroup::kTipMissingFile);
 
     const std::lock_guard lock(mutex_);
     groups_ = std::move(groups);

@@ -74,6 +74,8 @@ void MacroPageControls::rebuildMacroList(const MacroGroup& groups) {
 void MacroPageControls::onMacroLine(int line) {
     if (line < 0)
         return;
+    if (beforeLine_)
+        beforeLine_();
     std::optional<CurrentMacro> current;
     parts_.macros.withGroups([&](MacroGroup& groups) {
         if (!groups.selectLine(static_cast<std::size_t>(line)))
@@ -113,6 +115,38 @@ void MacroPageControls::show(const std::optional<CurrentMacro>& current) {
     refreshKeys();
     if (parts_.onMacroMode)
         parts_.onMacroMode(mode);
+}
+
+void MacroPageControls::selectMacroLine(int line) {
+    macroList_.setSelection(line);
+    onMacroLine(line);
+}
+
+void MacroPageControls::showSteps(const MacroRecord& macro, int line) {
+    stepList_.setLines(stepLines(macro, {parts_.texts, parts_.keys, language_}));
+    stepList_.setSelection(line);
+}
+
+void MacroPageControls::setRepeatEnabled(bool enabled) {
+    if (!enabled) {
+        repeat_.enabled = false;
+        repeat_.readOnly = true;
+        return;
+    }
+    if (!selected_)
+        return;
+    const auto [group, macro] = *selected_;
+    const MacroRecord record = parts_.macros.withGroups([&](MacroGroup& groups) {
+        const MacroRecord* r = groups.currentGroup() == group
+                                   ? groups.table().macro(static_cast<std::size_t>(macro))
+                                   : nullptr;
+        return r ? *r : MacroRecord{};
+    });
+    if (record.playbackMode() == PlaybackMode::Repeat)
+        repeat_ = {std::to_string(std::clamp<int>(record.repeatCount, kMinRepeat, kMaxRepeat)),
+                   true, false};
+    else
+        repeat_ = disabledRepeat();
 }
 
 void MacroPageControls::refreshKeys() {

@@ -82,6 +82,16 @@ class MacroPageControls {
     // The buttons' functions may have changed (another profile, another assignment).
     void refreshKeys();
 
+    // Shows `macro`'s steps (while editing or recording) and selects `line` of the step list
+    // (CListBoxXI::kNone: no line).
+    void showSteps(const MacroRecord& macro, int line);
+    // Selects a macro list line as a click on it does.
+    void selectMacroLine(int line);
+    // Called before a click on the macro list changes the selection: a recording ends first.
+    void setBeforeMacroLine(std::function<void()> handler) { beforeLine_ = std::move(handler); }
+    // Whether the repeat box takes input; off while a recording runs.
+    void setRepeatEnabled(bool enabled);
+
     // The repeat count a typed text stands for: its digits in decimal, within 1..1000.
     static int clampRepeat(std::string_view typed);
     // The function code that runs macro `macro` of group `group` (both from 0).
@@ -110,6 +120,7 @@ class MacroPageControls {
     EditBoxModel name_;
     EditBoxModel note_;
     std::optional<std::pair<int, int>> selected_;
+    std::function<void()> beforeLine_;
 };
 
 }  // namespace karvo

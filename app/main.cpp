@@ -7,50 +7,80 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/blink_thread.h"
 #include "app/ckarvo_gmousedlg.h"
 #include "app/device_threads.h"
+#include "app/lighting_animation.h"
 #include "app/macro_page_controls.h"
+#include "app/macro_page_editor.h"
+#include "app/program_actions.h"
 #include "app/program_state.h"
+#include "app/sound_lighting.h"
 #include "app/startup_sequence.h"
 #include "app/user_files.h"
 #include "app/window_messages.h"
 #include "app/window_options.h"
+#include "device/logging_hid_backend.h"
+#include "device/report_log.h"
 #include "device/sim/emulated_device_notifier.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "device/sim/emulated_mouse.h"
+#include "device/written_image_file.h"
 #include "platform/command_runner.h"
 #include "platform/linux/desktop_pointer_settings.h"
 #include "platform/linux/hidapi_backend.h"
+#include "platform/linux/hidraw_connection.h"
+#include "platform/linux/pulse_peak_meter.h"
+#include "platform/linux/realtime_thread.h"
 #include "platform/linux/udev_device_notifier.h"
 #include "platform/null_pointer_settings.h"
 #include "platform/process.h"
+#include "platform/qt/first_frame_signal.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_main_window.h"
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
+#include "platform/qt/qt_rtkit.h"
+#include "platform/qt/qt_sound_window.h"
 #include "platform/qt/qt_startup_platform.h"
+#ifdef KARVO_HAVE_QTDBUS
+#include "platform/qt/qt_resume_watcher.h"
+#endif
 #include "platform/qt/qt_window_menus.h"
 #include "platform/single_instance.h"
 #include "platform/termination_signals.h"
+#include "ui/dialogs/captured_keys.h"
+#include "ui/dialogs/dialog_gun.h"
 #include "ui/dialogs/warning_dlg.h"
 
 namespace {
 
 // The mouse the program talks to: the system's HID devices, or one emulated mouse.
 struct MouseBackend {
-    explicit MouseBackend(bool simulate) {
+    MouseBackend(bool simulate, const std::string& stateFile, const std::string& reportLog) {
+        if (!reportLog.empty()) {
+            log = std::make_unique<karvo::device::ReportLog>(clock, reportLog);
+            if (!log->ok()) {
+                std::fprintf(stderr, "karvo-gmouse: cannot write the report log %s\n",
+                             reportLog.c_str());
+                log.reset();
+            }
+        }
         if (simulate) {
             karvo::sim::EmulatedMouse::Options o;
             o.keepReports = false;
+            o.stateFile = stateFile;
             mouse = std::make_shared<karvo::sim::EmulatedMouse>(clock, o);
             emulated.setNotifier(&emulatedNotifier);
             emulated.plug(mouse, "sim:0");
@@ -58,9 +88,21 @@ struct MouseBackend {
             hidapi = std::make_unique<karvo::hid::HidapiBackend>();
             udev = std::make_unique<karvo::hid::UdevDeviceNotifier>();
         }
+        if (log)
+            logging = std::make_unique<karvo::device::LoggingHidBackend>(system(), *log);
+    }
+    karvo::hid::HidBackend& system() {
+        return hidapi ? static_cast<karvo::hid::HidBackend&>(*hidapi) : emulated;
     }
     karvo::hid::HidBackend& hid() {
-        return hidapi ? static_cast<karvo::hid::HidBackend&>(*hidapi) : emulated;
+        return logging ? static_cast<karvo::hid::HidBackend&>(*logging) : system();
+    }
+    // The emulated mouse's memory into its state file, so what the window wrote can be read
+    // from outside (karvoctl image --simulate=STATEFILE).
+    void saveState() {
+        if (mouse && !mouse->options().stateFile.empty() && !mouse->saveState())
+            std::fprintf(stderr, "karvo-gmouse: cannot save the state file %s\n",
+                         mouse->options().stateFile.string().c_str());
     }
     karvo::hid::DeviceNotifier* notifier() {
         return udev ? static_cast<karvo::hid::DeviceNotifier*>(udev.get()) : &emulatedNotifier;
@@ -72,6 +114,8 @@ struct MouseBackend {
     karvo::sim::EmulatedDeviceNotifier emulatedNotifier;
     std::unique_ptr<karvo::hid::HidapiBackend> hidapi;
     std::unique_ptr<karvo::hid::UdevDeviceNotifier> udev;
+    std::unique_ptr<karvo::device::ReportLog> log;
+    std::unique_ptr<karvo::device::LoggingHidBackend> logging;
 };
 
 // Each page as the window shows it, child controls included. On the macro page the selection
@@ -164,7 +208,7 @@ int main(int argc, char** argv) {
     }
     for (const std::string& problem : karvo::UserFiles::provide(*location.paths).problems)
         std::fprintf(stderr, "karvo-gmouse: %s\n", problem.c_str());
-    MouseBackend mouse(options.simulate);
+    MouseBackend mouse(options.simulate, options.stateFile, options.reportLog);
     // The desktop's pointer speed and wheel lines follow the mouse's settings; the emulated
     // mouse is for trying things out and leaves the desktop alone.
     karvo::SystemCommandRunner commandRunner;
@@ -188,11 +232,33 @@ int main(int argc, char** argv) {
          (skinFolder / "warning_over.jpg").string()});
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
     karvo::ProgramState state(*location.paths, warning, *pointer);
+    // On a real mouse, which karvoctl may write too, the last complete write is kept where
+    // karvoctl keeps it, so neither compares with an image the other has overwritten. The
+    // emulated mouse is the program's own: its downloader keeps the image in memory.
+    std::unique_ptr<karvo::device::FileWrittenImageStore> writtenImages;
+    if (!options.simulate) {
+        using Identity = karvo::device::FileWrittenImageStore::Identity;
+        writtenImages = std::make_unique<karvo::device::FileWrittenImageStore>(
+            std::filesystem::path(), [&state]() -> std::optional<Identity> {
+                // Read by the download, which starts once discovery has found the mouse.
+                if (!state.discovery || state.discovery->featurePath().empty())
+                    return std::nullopt;
+                const std::string path = state.discovery->featurePath();
+                const auto connection = karvo::hid::hidrawConnection(path);
+                return connection ? std::optional(Identity{path, *connection}) : std::nullopt;
+            });
+        state.downloader.setWrittenImageStore(writtenImages.get());
+    }
 
     karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link,
-                                 &state.macroRegion, &state.keys},
+                                 &state.macroRegion, &state.keys, &state.description},
                                 {}, 0);
     window.attach(dlg);
+    karvo::qt::QtFileDialog fileDialog(window.widget());
+    karvo::qt::QtColourDialog colourDialog(window.widget());
+    dlg.setFileDialog(&fileDialog);
+    dlg.setColourDialog(&colourDialog);
+    const karvo::qt::FirstFrameSignal firstFrame(window.widget());
     karvo::MacroPageControls macroControls({state.macros, state.texts, state.keys, state.skin,
                                             state.settings,
                                             [&dlg, &window](std::optional<int> mode) {
@@ -206,7 +272,11 @@ int main(int argc, char** argv) {
             macroControls.refreshKeys();
         window.showMacroControls(page == karvo::Page::Macro);
     });
-    queue.setHandler([&dlg](const karvo::WindowMessage& m) { dlg.onMessage(m); });
+    queue.setHandler([&dlg, &mouse](const karvo::WindowMessage& m) {
+        dlg.onMessage(m);
+        if (m.id == karvo::msg::WM_DOWNLOAD_DONE)
+            mouse.saveState();
+    });
     warning.setPlacement([&window, &state] {
         karvo::WarningDlg::Placement where;
         // In the tray (or not shown yet, during start-up) the notice is centred on the screen.
@@ -218,11 +288,53 @@ int main(int argc, char** argv) {
         return where;
     });
 
-    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads();
+    // Macro steps keep their time on a busy desktop only with real-time scheduling; said once
+    // on stderr when the desktop does not grant it.
+    karvo::LinuxThreadPriority playbackPriority(karvo::qt::rtkitMakeThreadRealtime);
+    const std::unique_ptr<karvo::DeviceThreads> deviceThreads = karvo::makeDeviceThreads(
+        &playbackPriority,
+        [](const std::string& line) { std::fprintf(stderr, "karvo-gmouse: %s\n", line.c_str()); });
+    // Sound-reactive lighting, made at the first opening of its dialog.
+    karvo::qt::QtSoundWindow soundWindow(pictures, fonts);
+    karvo::SoundLighting sound(
+        {soundWindow, queue, warning, state.link, state.settings, state.clock, *deviceThreads,
+         [&warning] {
+             return std::make_unique<karvo::PulsePeakMeter>(warning,
+                                                            karvo::PulsePeakMeter::Options{});
+         },
+         [](std::string_view line) {
+             std::fprintf(stderr, "karvo-gmouse: %.*s\n", static_cast<int>(line.size()),
+                          line.data());
+         },
+         [&state] {
+             const auto& skin = state.paths.skinFolder;
+             return karvo::SoundWave::Skin{
+                 state.paths.languageFolder,
+                 {(skin / "sound_mask.jpg").string(), (skin / "sound_normal.jpg").string(),
+                  (skin / "sound_over.jpg").string(), (skin / "sound_down.jpg").string()},
+                 state.paths.configFile,
+                 state.layoutScale};
+         }});
+    soundWindow.attach(sound.dialog(), [&sound](int id) { sound.dialog().onTimer(id); });
+    dlg.setSoundLighting(&sound);
     karvo::BlinkThread blink([&dlg] { return dlg.mainPageShown(); },
                              [&queue] {
                                  queue.post({karvo::msg::WM_REPAINT, 0, 0});
                              });
+    karvo::LightingAnimation lighting(
+        state.settings, [&dlg] { return dlg.lightingPageShown(); },
+        [&queue] {
+            queue.post({karvo::msg::WM_REPAINT, 0, 0});
+        });
+    dlg.setLightingPreview([&lighting] { return lighting.previewColour(); });
+    karvo::ProgramActions actions({state, queue, warning, &fileDialog, &macroControls,
+                                   options.renderPages.empty() ? &blink : nullptr, &lighting});
+    dlg.setActions(&actions);
+#ifdef KARVO_HAVE_QTDBUS
+    std::unique_ptr<karvo::qt::QtResumeWatcher> resume;
+    if (options.renderPages.empty())
+        resume = std::make_unique<karvo::qt::QtResumeWatcher>(queue);
+#endif
     karvo::qt::QtStartupPlatform platform(window, fonts, pictures, mouse.hid(), mouse.notifier(),
                                           *pointer, &macroControls);
     karvo::StartupSequence startup(state,
@@ -233,6 +345,50 @@ int main(int argc, char** argv) {
     int code = 0;
     // The menus, the capture dialogs and the language switch behind the window's seams.
     std::optional<karvo::qt::QtWindowMenus> menus;
+    // The macro page's editing: step pop-ups, recording, the macro menus and the gun dialog.
+    karvo::MacroPageEditor macroEditor(
+        {{state.macros, macroControls, state.texts, state.keys, warning,
+          karvo::MacroPageEditor::fileChooser(fileDialog),
+          [&queue](int what) {
+              queue.post({karvo::msg::WM_MACRO_GROUP_FILE, static_cast<std::uintptr_t>(what), 0});
+          },
+          karvo::msOfDayNow,
+          [&](bool on) {
+              // The recording's keyboard hook: every key goes to the window as a key message.
+              if (!menus)
+                  return;
+              if (!on) {
+                  menus->capture().end();
+                  return;
+              }
+              menus->capture().begin([&](const karvo::PhysicalKeyEvent& event) {
+                  const auto key =
+                      karvo::captured_keys::translate(state.keys, state.language, event);
+                  if (key.virtualKey != 0)
+                      queue.post({key.message, static_cast<std::uintptr_t>(key.virtualKey), 0});
+              });
+          }},
+         [&dlg]() -> karvo::MenuOpener& { return dlg.menus(); },
+         [&] {
+             karvo::CDialogGun::run({state.macros, queue, warning, nullptr}, runner,
+                                    state.paths.skinFolder, state.paths.languageFolder,
+                                    state.layoutScale, window.frame());
+         },
+         [&window] {
+             if (auto* page = window.macroPage())
+                 page->sync();
+             window.invalidate();
+         },
+         [&](const std::string& name) -> std::optional<int> {
+             if (!menus)
+                 return std::nullopt;
+             const karvo::SkinRect frame = window.frame();
+             if (menus->keyDialog().run(name, frame.x + frame.width / 3,
+                                        frame.y + frame.height / 3) != karvo::CDialogGetKey::kOk)
+                 return std::nullopt;
+             return menus->keyDialog().capturedKey();
+         }});
+    dlg.setMacroEditor(&macroEditor);
     if (result == karvo::StartupSequence::Result::Running) {
         // Said once per user, not at every start.
         const std::string pointerNotice = karvo::pointerBackendNotice(desktopPointer.backend);
@@ -260,6 +416,12 @@ int main(int argc, char** argv) {
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         macroControls.setLanguage(state.language);
+        macroEditor.commands().setLanguage(state.language);
+        if (auto* page = window.macroPage())
+            page->setCommands(&macroEditor.commands(),
+                              [&macroEditor](const auto& request, QPoint at) {
+                                  macroEditor.openMenu(request, at.x(), at.y());
+                              });
         macroControls.setKeyNum(state.description.keyNum);
         macroControls.reload();
         window.showMacroControls(dlg.page() == karvo::Page::Macro);
@@ -311,9 +473,13 @@ int main(int argc, char** argv) {
         code = 1;
     }
 
+    sound.end();
     blink.stop();
+    lighting.stop();
+    actions.waitForApply();
     deviceThreads->stop();
     state.downloader.waitForWorker();
+    mouse.saveState();
     state.link.close();
     return code;
 }

@@ -43,11 +43,16 @@ bool ProgramActions::startWrite(bool save) {
         if (save)
             saveEverything();
         // The files are written whatever the mouse does next: an unplugged mouse ends the
-        // write with its result and loses nothing that was set.
-        const auto result =
-            parts_.state.downloader.DownloadAll([&queue](std::size_t written, std::size_t total) {
+        // write with its result and loses nothing that was set. Apply writes only the blocks
+        // that changed since the last complete write; a rewrite after a resume writes all,
+        // since the mouse may have lost its memory while the computer slept.
+        const auto writes =
+            save ? device::Downloader::Writes::Changed : device::Downloader::Writes::All;
+        const auto result = parts_.state.downloader.DownloadAll(
+            [&queue](std::size_t written, std::size_t total) {
                 queue.post({msg::WM_DOWNLOAD_PROGRESS, written, static_cast<std::intptr_t>(total)});
-            });
+            },
+            writes);
         running_ = false;
         queue.post({msg::WM_DOWNLOAD_DONE, static_cast<std::uintptr_t>(result), 0});
     });

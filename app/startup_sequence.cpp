@@ -2,6 +2,7 @@
 #include "app/startup_sequence.h"
 
 #include "app/ckarvo_gmousedlg.h"
+#include "app/language_fallback.h"
 #include "app/window_messages.h"
 
 namespace karvo {
@@ -32,7 +33,7 @@ StartupSequence::Result StartupSequence::run(std::string_view commandLine) {
     s.discovery = std::make_unique<device::DeviceDiscovery>(platform.hidBackend(), s.link,
                                                             s.description.devString);
     const int current = s.store.readCurrentProfile();
-    s.language = s.store.readLanguage();
+    s.language = usableLanguage(s.store.readLanguage(), s.paths.skinFolder, services_.notifier);
     s.paths.setLanguage(s.language);
     s.settings.edit([&](Settings& all) {
         all.currentProfile = current;

@@ -14,7 +14,8 @@ const char* programVersion() {
 }
 
 std::string WindowOptions::usage() {
-    return "usage: karvo-gmouse [--simulate] [--data DIR] [--render-pages DIR] [-HIDE]";
+    return "usage: karvo-gmouse [--simulate[=STATEFILE]] [--report-log FILE] [--data DIR]\n"
+           "                    [--render-pages DIR] [-HIDE]";
 }
 
 std::string WindowOptions::helpText() {
@@ -24,6 +25,8 @@ std::string WindowOptions::helpText() {
            "\n"
            "  --simulate           run on the emulated mouse instead of a real one; the\n"
            "                       desktop's pointer and wheel settings are left alone\n"
+           "  --simulate=STATEFILE the emulated mouse keeps its memory in STATEFILE\n"
+           "  --report-log FILE    append every report to and from the mouse to FILE\n"
            "  --data DIR           use the program folder DIR (it holds skins/) for every\n"
            "                       file, read and written in place\n"
            "  --render-pages DIR   draw the four pages into DIR/*.png and end\n"
@@ -60,14 +63,21 @@ WindowOptions WindowOptions::parse(const std::vector<std::string>& argv) {
             o.simulate = true;
             continue;
         }
+        if (arg.starts_with("--simulate=")) {
+            o.simulate = true;
+            o.stateFile = arg.substr(std::string_view("--simulate=").size());
+            if (o.stateFile.empty())
+                return refuse("--simulate= needs a file");
+            continue;
+        }
         if (arg.starts_with("-HIDE"))
             continue;  // read from the whole command line by the start-up sequence
         bool matched = false;
-        for (const std::string_view name : {"--data", "--render-pages"}) {
+        for (const std::string_view name : {"--data", "--render-pages", "--report-log"}) {
             std::string value;
             if (arg == name) {
                 if (i + 1 >= argv.size())
-                    return refuse(std::string(name) + " needs a folder");
+                    return refuse(std::string(name) + " needs a value");
                 value = argv[++i];
             } else if (arg.starts_with(name) && arg.size() > name.size() &&
                        arg[name.size()] == '=') {
@@ -76,10 +86,12 @@ WindowOptions WindowOptions::parse(const std::vector<std::string>& argv) {
                 continue;
             }
             if (value.empty())
-                return refuse(std::string(name) + " needs a folder");
+                return refuse(std::string(name) + " needs a value");
             matched = true;
             if (name == "--data")
                 o.dataFolder = value;
+            else if (name == "--report-log")
+                o.reportLog = value;
             else
                 o.renderPages = value;
         }

@@ -20,15 +20,18 @@ struct WindowOptions {
     Action action = Action::Run;
     std::string error;
 
-    bool simulate = false;                            // --simulate
-    std::string renderPages;                          // --render-pages DIR
+    bool simulate = false;    // --simulate
+    std::string stateFile;    // --simulate=STATEFILE: the emulated mouse keeps its memory there
+    std::string reportLog;    // --report-log FILE: every report to and from the mouse
+    std::string renderPages;  // --render-pages DIR
     std::optional<std::filesystem::path> dataFolder;  // --data DIR
     // The whole command line, program path included, for the start-minimised switch (the
     // text after its last '-' starting with HIDE).
     std::string commandLine;
 
-    // Reads argv. Options: --simulate, --data DIR (or --data=DIR), --render-pages DIR (or
-    // =DIR), --help/-h, --version, and the switch -HIDE (any argument that begins with
+    // Reads argv. Options: --simulate[=STATEFILE], --report-log FILE, --data DIR (or --data=DIR),
+    // --render-pages DIR (or =DIR), --help/-h, --version, and the switch -HIDE (any argument that
+    // begins with
     // "-HIDE"). Anything else, an option without its value, or an empty value, is refused.
     static WindowOptions parse(const std::vector<std::string>& argv);
 

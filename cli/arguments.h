@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace karvo::cli {
@@ -31,6 +32,9 @@ class Arguments {
     std::int64_t number(std::string_view what, std::int64_t min, std::int64_t max);
     std::optional<std::int64_t> numberOptional(std::string_view what, std::int64_t min,
                                                std::int64_t max);
+
+    // Every word not taken yet, as it stands (options too), leaving none.
+    std::vector<std::string> takeRest() { return std::exchange(words_, {}); }
 
     // Usage error when words are left over.
     void finish() const;

@@ -14,6 +14,7 @@
 #include "cli/json_writer.h"
 #include "cli/progress_bar.h"
 #include "device/device_discovery.h"
+#include "device/download_retry.h"
 #include "device/downloader.h"
 #include "platform/command_runner.h"
 #include "platform/linux/desktop_pointer_settings.h"
@@ -226,6 +227,7 @@ int DeviceCommands::read(Session& session, Arguments& args) {
 
 int DeviceCommands::apply(Session& session, Arguments& args) {
     const bool quiet = args.flag("--quiet");
+    const bool full = args.flag("--full");
     args.finish();
     DeviceConnection& connection = session.mouse();
 
@@ -246,24 +248,34 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
     device::Downloader downloader(connection.link(), session.settings(), session.description(),
                                   session.macros(), session.keys(), session.notifier(), *pointer);
     downloader.setVariantFlag(connection.discovery().VariantFlag());
+    // Without a place to keep what was written, nothing is known at the next run: every
+    // apply then writes everything.
+    downloader.setWrittenImageStore(connection.writtenImages());
     std::size_t written = 0;
-    std::size_t total = 0;
     device::Downloader::Result result;
     {
         ProgressBar bar(session.err(), session.terminal() && !quiet, "apply");
-        result = downloader.DownloadAll([&](std::size_t w, std::size_t t) {
-            written = w;
-            total = t;
-            bar.update(w, t);
-        });
+        // A transport error (the mouse re-plugged meanwhile) gets one more run from the start.
+        result =
+            device::downloadWithRetry(
+                downloader, [&] { return connection.discover(session.description().devString); },
+                [&](std::size_t w, std::size_t t) {
+                    written = w;
+                    bar.update(w, t);
+                },
+                full ? device::Downloader::Writes::All : device::Downloader::Writes::Changed)
+                .result;
     }
+    const device::Downloader::Summary summary = downloader.lastSummary();
+    if (!summary.problem.empty())
+        session.err() << "karvoctl: note: " << summary.problem << "; writing everything\n";
 
     switch (result) {
         case device::Downloader::Result::Complete:
             break;
         case device::Downloader::Result::Stopped:
             throw CliError::failure("the download stopped early after " + std::to_string(written) +
-                                    " of " + std::to_string(total) +
+                                    " of " + std::to_string(summary.sent) +
                                     " blocks; no refresh was sent");
         case device::Downloader::Result::TransportFailed:
             throw CliError::failure("the mouse stopped answering after " + std::to_string(written) +
@@ -271,17 +283,45 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
         case device::Downloader::Result::Busy:
             throw CliError::failure("another download is running");
     }
+    // A button whose macro does not exist went to the mouse without it: that is no success.
+    if (const auto image = downloader.lastImage();
+        image && !image->assignments().corrections().empty()) {
+        std::string which;
+        for (const device::FunctionCorrection& c : image->assignments().corrections()) {
+            which += (which.empty() ? "" : ", ") + std::string("profile ") +
+                     std::to_string(c.profile + 1) + " button " + std::to_string(c.slot + 1) +
+                     " (code " + std::to_string(c.was) + ")";
+        }
+        throw CliError::failure("written, but without the macros of " + which +
+                                ": they do not exist in the macro folder " +
+                                session.paths().macroFolder.string());
+    }
+    const bool changedOnly = summary.reason == device::ApplyPlan::Reason::Changed;
     if (session.json()) {
         JsonWriter json(session.out());
         json.beginObject()
             .key("result")
             .value("complete")
             .key("blocks")
-            .value(static_cast<std::int64_t>(total))
-            .endObject();
+            .value(static_cast<std::int64_t>(summary.sent))
+            .key("of")
+            .value(static_cast<std::int64_t>(summary.total))
+            .key("changedOnly")
+            .value(changedOnly);
+        if (!changedOnly)
+            json.key("why").value(std::string(device::ApplyPlan::describe(summary.reason)));
+        json.endObject();
     } else if (!quiet) {
-        session.out() << "applied: " << total << " blocks written to "
-                      << connection.discovery().featurePath() << '\n';
+        session.out() << "applied: ";
+        if (changedOnly)
+            session.out() << summary.sent << " of " << summary.total
+                          << " blocks (the changed ones)";
+        else
+            session.out() << summary.sent << " blocks";
+        session.out() << " written to " << connection.discovery().featurePath();
+        if (!changedOnly)
+            session.out() << " (everything: " << device::ApplyPlan::describe(summary.reason) << ')';
+        session.out() << '\n';
     }
     return kExitOk;
 }
@@ -292,6 +332,12 @@ int DeviceCommands::verify(Session& session, Arguments& args) {
     device::DeviceMemoryImage::Inputs inputs;
     inputs.variantFlag = connection.discovery().VariantFlag();
     inputs.lightLevel = connection.link().lightLevel();
+    // What the last complete write handed on (the macro area end, the kept lighting effect)
+    // is what apply builds its next image from, so it is what apply last wrote.
+    if (device::WrittenImageStore* store = connection.writtenImages()) {
+        if (const auto kept = store->load().image)
+            inputs.previous = kept->previous;
+    }
     const device::DeviceMemoryImage image = ImageCommand::build(session, inputs);
 
     std::vector<AddressRange> ranges;

@@ -6,6 +6,7 @@
 #include "cli/cli_error.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "platform/linux/hidapi_backend.h"
+#include "platform/linux/hidraw_connection.h"
 
 namespace karvo::cli {
 namespace {
@@ -74,14 +75,50 @@ bool DeviceConnection::discover(const std::string& productString) {
     return discovery_->discover();
 }
 
+device::WrittenImageStore* DeviceConnection::writtenImages() {
+    using Identity = device::FileWrittenImageStore::Identity;
+    if (writtenImages_ || !discovery_ || discovery_->featurePath().empty())
+        return writtenImages_.get();
+    const std::string path = discovery_->featurePath();
+    if (mouse_) {
+        if (mouse_->options().stateFile.empty())
+            return nullptr;  // its memory starts clear: every run is a new connection
+        // The memory it holds is the connection: a state file changed in between, by another
+        // program or by hand, is another mouse as far as the record is concerned.
+        const std::shared_ptr<sim::EmulatedMouse> mouse = mouse_;
+        writtenImages_ = std::make_unique<device::FileWrittenImageStore>(
+            fs::path(mouse->options().stateFile.string() + ".last-image"), [mouse, path] {
+                const auto memory = mouse->memory(0, sim::EmulatedMouse::kMemorySize);
+                const std::string_view bytes(reinterpret_cast<const char*>(memory.data()),
+                                             memory.size());
+                return std::optional(Identity{
+                    path,
+                    "memory " + std::to_string(device::FileWrittenImageStore::fingerprint(bytes))});
+            });
+        return writtenImages_.get();
+    }
+    const auto file = device::FileWrittenImageStore::inUserCache(path);
+    if (!file)
+        return nullptr;
+    writtenImages_ = std::make_unique<device::FileWrittenImageStore>(*file, [path] {
+        const auto connection = hid::hidrawConnection(path);
+        return connection ? std::optional(Identity{path, *connection}) : std::nullopt;
+    });
+    return writtenImages_.get();
+}
+
 bool DeviceConnection::finish(std::ostream& err) {
     if (finished_)
         return true;
     finished_ = true;
     link_.close();
-    if (!mouse_)
-        return true;
     bool ok = true;
+    if (log_ && log_->writeFailed()) {
+        err << "karvoctl: the report log could not be written completely (is the disk full?)\n";
+        ok = false;
+    }
+    if (!mouse_)
+        return ok;
     for (const std::string& e : mouse_->protocolErrors()) {
         err << "karvoctl: emulated mouse: protocol error: " << e << '\n';
         ok = false;

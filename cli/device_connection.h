@@ -13,6 +13,7 @@
 #include "device/logging_hid_backend.h"
 #include "device/report_log.h"
 #include "device/sim/emulated_mouse.h"
+#include "device/written_image_file.h"
 #include "platform/clock.h"
 #include "platform/hid_backend.h"
 
@@ -42,6 +43,13 @@ class DeviceConnection {
     bool discover(const std::string& productString);
     const device::DeviceDiscovery& discovery() const { return *discovery_; }
 
+    // Where the last complete write to the found mouse is kept from one run to the next:
+    // beside the state file for --simulate=FILE ("FILE.last-image", valid while the file holds
+    // the memory that write left), in the user's cache folder for a real mouse (valid for its
+    // node and connection). Null when nothing can be kept: an emulated mouse without a state
+    // file, no cache folder, a node whose connection cannot be told. After discover().
+    device::WrittenImageStore* writtenImages();
+
     // The emulated mouse of --simulate; null for the real one.
     sim::EmulatedMouse* emulatedMouse() { return mouse_.get(); }
 
@@ -58,6 +66,7 @@ class DeviceConnection {
     hid::HidBackend* backend_ = nullptr;
     device::DeviceLink link_;
     std::unique_ptr<device::DeviceDiscovery> discovery_;
+    std::unique_ptr<device::FileWrittenImageStore> writtenImages_;
     bool finished_ = false;
 };
 

@@ -40,10 +40,22 @@ GlobalOptions GlobalOptions::parse(const std::vector<std::string>& args) {
             throw CliError::usage(std::string(name) + " takes no value");
     };
 
+    bool ended = false;  // after "--" every word is the command's
     for (; i < args.size(); ++i) {
         const std::string& word = args[i];
-        if (word.size() < 2 || word[0] != '-')
-            break;
+        if (ended || word.size() < 2 || word[0] != '-') {
+            if (o.command.empty())
+                o.command = word;
+            else
+                o.words.push_back(word);
+            continue;
+        }
+        if (word == "--") {
+            ended = true;
+            if (!o.command.empty())
+                o.words.push_back(word);
+            continue;
+        }
         const auto [name, inlineValue] = split(word);
         if (name == "--data") {
             o.dataFolder = valueOf(name, inlineValue);
@@ -62,16 +74,14 @@ GlobalOptions GlobalOptions::parse(const std::vector<std::string>& args) {
         } else if (name == "--help" || name == "-h") {
             noValue(name, inlineValue);
             o.help = true;
-        } else if (name == "--version") {
+        } else if (name == "--version" || name == "-V") {
             noValue(name, inlineValue);
             o.version = true;
+        } else if (!o.command.empty()) {
+            o.words.push_back(word);  // the command's own option, or a word such as -ctrl
         } else {
             throw CliError::usage("unknown option " + word);
         }
-    }
-    if (i < args.size()) {
-        o.command = args[i];
-        o.words.assign(args.begin() + static_cast<std::ptrdiff_t>(i + 1), args.end());
     }
     return o;
 }

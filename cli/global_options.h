@@ -1,5 +1,6 @@
-// GlobalOptions: the options that come before the command (--data, --simulate, --report-log,
-// --json, --help, --version), the command's name and the words that follow it.
+// GlobalOptions: the options of every command (--data, --simulate, --report-log, --json,
+// --help, --version), which may stand anywhere on the line, the command's name and the other
+// words that follow it.
 #pragma once
 
 #include <filesystem>
@@ -16,13 +17,14 @@ struct GlobalOptions {
     std::filesystem::path reportLog;                  // --report-log FILE; empty: none
     bool json = false;
     bool help = false;               // -h, --help before the command
-    bool version = false;            // --version
+    bool version = false;            // -V, --version
     std::string command;             // empty when none was given
     std::vector<std::string> words;  // after the command
 
-    // Reads the options up to the first word that is not one; that word is the command.
-    // Throws a usage error for an unknown option, a missing or empty value, or a value given
-    // to an option that takes none.
+    // Takes the options from anywhere before a "--"; the first other word is the command, the
+    // rest (the command's own options among them) its words. Throws a usage error for an
+    // unknown option before the command, a missing or empty value, or a value given to an
+    // option that takes none.
     static GlobalOptions parse(const std::vector<std::string>& args);
 };
 

@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "app/language_fallback.h"
 #include "app/language_text_index.h"
 #include "app/user_files.h"
 #include "cli/cli_error.h"
@@ -45,7 +46,8 @@ const ProgramPaths& Session::paths() {
                                 " is missing (--data names the folder that holds skins/)");
     }
     // The language decides the texts, the layout files and the macro folders.
-    language_ = ProfileStore(paths.configFolder, keys_, notifier_).readLanguage();
+    language_ = usableLanguage(ProfileStore(paths.configFolder, keys_, notifier_).readLanguage(),
+                               paths.skinFolder, notifier_);
     paths.setLanguage(language_);
     paths_ = paths;
     // A language folder without its texts still lets every command work; notices and names
@@ -69,6 +71,12 @@ const DeviceDescription& Session::description() {
     if (!description_)
         description_ = DeviceDescription::read(paths().configFile, notifier_);
     return *description_;
+}
+
+const DpiSteps& Session::dpiSteps() {
+    if (!dpiSteps_)
+        dpiSteps_ = DpiSteps::read(paths().configFile);
+    return *dpiSteps_;
 }
 
 ProfileStore& Session::store() {

@@ -19,6 +19,7 @@
 #include "macro/mac_vk_and_text.h"
 #include "platform/clock.h"
 #include "settings/device_description.h"
+#include "settings/dpi_steps.h"
 #include "settings/profile_store.h"
 #include "settings/settings_model.h"
 #include "ui/skin/main_skin.h"
@@ -61,6 +62,8 @@ class Session {
     int language();
     const LanguageTextTable& texts();
     const DeviceDescription& description();
+    // The DPI of each sensitivity step of the mouse model.
+    const DpiSteps& dpiSteps();
     ProfileStore& store();
 
     // The four profiles, the shared settings and the current profile as the configuration
@@ -95,6 +98,7 @@ class Session {
     std::optional<ProgramPaths> paths_;
     int language_ = 1;
     std::optional<DeviceDescription> description_;
+    std::optional<DpiSteps> dpiSteps_;
     std::unique_ptr<ProfileStore> store_;
     std::unique_ptr<SettingsModel> settings_;
     std::unique_ptr<MacroLibrary> macros_;

@@ -4,105 +4,140 @@
 #include <cstdio>
 
 #include "app/language_text_index.h"
+#include "cli/button_functions.h"
 #include "cli/cli_error.h"
+#include "cli/file_problem.h"
 #include "cli/json_writer.h"
-#include "device/device_memory_image.h"
+#include "cli/names.h"
 #include "settings/combination.h"
 
 namespace karvo::cli {
 namespace {
 
-constexpr int kFirstPreset = 50;
-constexpr int kFirstMacro = 256;
-constexpr int kFirstSpecial = 30000;
-constexpr int kLastSpecial = 30004;
-constexpr int kLastFixed = 40;
 constexpr int kLeftClick = 1;
-constexpr int kLedEffects = 14;
-
-std::string colourText(const ColourLevels& levels) {
-    const std::uint32_t c = screenColour(levels);
-    char text[16];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-    return text;
-}
+constexpr int kReactions = 4;
+constexpr std::string_view kReactionIds[kReactions] = {"off", "flash", "fade", "glow"};
 
 std::size_t at(std::int64_t oneBased) {
     return static_cast<std::size_t>(oneBased - 1);
 }
 
-ColourLevels colourArgs(Arguments& args) {
-    ColourLevels c;
-    c.r = static_cast<std::int32_t>(args.number("R", 0, 15));
-    c.g = static_cast<std::int32_t>(args.number("G", 0, 15));
-    c.b = static_cast<std::int32_t>(args.number("B", 0, 15));
+std::string lower(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
+// A number with an optional unit after it ("1600dpi", "50ms"), as a usage error when bad.
+std::int64_t numberWithUnit(const std::string& word, std::string_view unit, std::string_view what,
+                            std::int64_t min, std::int64_t max) {
+    std::string text = lower(word);
+    if (text.size() > unit.size() && text.ends_with(unit))
+        text.resize(text.size() - unit.size());
+    return Arguments::toNumber(text, what, min, max);
+}
+
+bool onOff(Arguments& args, std::string_view what) {
+    const std::string word = lower(args.next(what));
+    if (word == "on" || word == "1" || word == "yes")
+        return true;
+    if (word == "off" || word == "0" || word == "no")
+        return false;
+    throw CliError::usage("bad " + std::string(what) + " '" + word + "': expected on or off");
+}
+
+// The stored levels of a colour: "#rrggbb" (or "rrggbb"), each component becoming the level
+// the window's colour chooser stores, 16 screen values to a level; or, as scripts of old
+// wrote them, three levels 0-15. A colour between two levels is said.
+ColourLevels colourArgs(Session& session, Arguments& args, std::string_view what) {
+    const std::string word = args.next(what);
+    std::string_view hex = word;
+    if (!hex.empty() && hex.front() == '#')
+        hex.remove_prefix(1);
+    const bool isHex = hex.size() == 6 &&
+                       hex.find_first_not_of("0123456789abcdefABCDEF") == std::string_view::npos;
+    if (!isHex) {
+        if (word.front() == '#' || !Arguments::parseNumber(word))
+            throw CliError::usage("bad " + std::string(what) + " '" + word + "': expected #rrggbb");
+        ColourLevels c;
+        c.r = static_cast<std::int32_t>(Arguments::toNumber(word, "R", 0, 15));
+        c.g = static_cast<std::int32_t>(args.number("G", 0, 15));
+        c.b = static_cast<std::int32_t>(args.number("B", 0, 15));
+        return c;
+    }
+    const auto component = [&](std::size_t i) {
+        const int value =
+            static_cast<int>(*Arguments::parseNumber("0x" + std::string(hex.substr(i, 2))));
+        return (255 - value) / 16;
+    };
+    const ColourLevels c{component(0), component(2), component(4)};
+    const std::string shown = SettingsCommands::colourText(c);
+    if (lower("#" + std::string(hex)) != shown)
+        session.err() << "karvoctl: " << word << " is stored as " << shown
+                      << " (16 levels a component)\n";
     return c;
 }
 
-// A function code a button may be given: one the menus offer, and for presets and macros one
-// that names something that exists.
-void checkFunctionCode(Session& session, std::int64_t code) {
-    const std::string bad = "bad CODE " + std::to_string(code) + ": ";
-    if (code == kFunctionCombination)
-        throw CliError::usage(bad + "key combinations are set in the window");
-    if ((code >= 0 && code <= kLastFixed) || (code >= kFirstSpecial && code <= kLastSpecial))
-        return;
-    if (code >= kFirstPreset && code < kFirstMacro) {
-        if (code - kFirstPreset >= session.macros().presetCount())
-            throw CliError::usage(bad + "there are " +
-                                  std::to_string(session.macros().presetCount()) +
-                                  " gun presets (codes 50 up)");
-        return;
-    }
-    if (code >= kFirstMacro && code < kFirstSpecial) {
-        const int group = static_cast<int>(code / 256) - 1;
-        const int macro = static_cast<int>(code % 256);
-        if (group >= session.macros().groupCount() || macro >= session.macros().macroCount(group))
-            throw CliError::usage(bad + "no macro " + std::to_string(macro + 1) + " in group " +
-                                  std::to_string(group + 1) +
-                                  " (macro M of group G is (G + 1) * 256 + M - 1)");
-        return;
-    }
-    throw CliError::usage(bad + "expected 0-40, 50-255, 256-29999 or 30000-30004");
+// The functions of a profile's buttons keep at least one left click, or the mouse could not
+// be clicked any more: the window refuses this too.
+bool keepsLeftClick(const ProfileSettings& p, int buttons, std::size_t slot, std::int32_t code) {
+    if (code == kLeftClick || p.buttons[slot].function != kLeftClick)
+        return true;
+    int leftClicks = 0;
+    for (int i = 0; i < buttons; ++i)
+        leftClicks += p.buttons[static_cast<std::size_t>(i)].function == kLeftClick;
+    return leftClicks > 1;
 }
 
 int setButton(Session& session, Arguments& args) {
     const auto profile = args.number("PROFILE", 1, kProfiles);
-    const auto slot = args.number("SLOT", 1, std::max(1, session.description().keyNum));
-    const auto code = args.number("CODE", 0, 0x7FFFFFFF);
+    const auto slot = args.number("BUTTON", 1, std::max(1, session.description().keyNum));
+    const FunctionChoice choice = ButtonFunctions::take(session, args);
     args.finish();
-    checkFunctionCode(session, code);
     const int buttons = session.description().keyNum;
     const bool allowed = session.settings().edit([&](Settings& s) {
         ProfileSettings& p = s.profiles[at(profile)];
+        if (!keepsLeftClick(p, buttons, at(slot), choice.code))
+            return false;
         ButtonAssignment& b = p.buttons[at(slot)];
-        // The mouse could not be clicked any more: the window refuses this too.
-        if (code != kLeftClick && b.function == kLeftClick) {
-            int leftClicks = 0;
-            for (int i = 0; i < buttons; ++i)
-                leftClicks += p.buttons[static_cast<std::size_t>(i)].function == kLeftClick;
-            if (leftClicks <= 1)
-                return false;
-        }
-        b.function = static_cast<std::int32_t>(code);
-        b.combination.clear();
+        b.function = choice.code;
+        b.combination = choice.combination;
+        b.leftMac = 0;
         combination::regenerateCopies(s, session.keys());
         return true;
     });
     if (!allowed) {
         session.notifier().tipText(text::tip::kNotPossible);
         throw CliError::failure("button " + std::to_string(slot) +
-                                " is the last left click of "
-                                "profile " +
-                                std::to_string(profile));
+                                " is the last left click of profile " + std::to_string(profile));
     }
+    session.saveSettings();
+    return kExitOk;
+}
+
+int setButtonLighting(Session& session, Arguments& args) {
+    const auto profile = args.number("PROFILE", 1, kProfiles);
+    const auto slot = args.number("BUTTON", 1, std::max(1, session.description().keyNum));
+    const std::string word = lower(args.next("REACTION"));
+    args.finish();
+    int type = -1;
+    for (int i = 0; i < kReactions; ++i) {
+        if (kReactionIds[i] == word)
+            type = i;
+    }
+    if (type < 0)
+        throw CliError::usage("bad REACTION '" + word + "': expected off, flash, fade or glow");
+    session.settings().edit(
+        [&](Settings& s) { s.profiles[at(profile)].buttons[at(slot)].ledReactType = type; });
     session.saveSettings();
     return kExitOk;
 }
 
 // The setters of the shared settings: name, then a function that takes its arguments and
 // changes the settings.
-using SharedSetter = void (*)(Arguments&, SharedSettings&);
+using SharedSetter = void (*)(Session&, Arguments&, SharedSettings&);
 
 struct SharedSetting {
     std::string_view name;
@@ -111,54 +146,99 @@ struct SharedSetting {
 
 constexpr SharedSetting kSharedSettings[] = {
     {"dpi",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session& session, Arguments& a, SharedSettings& s) {
+         const bool asStep = a.flag("--step");
          const auto level = a.number("LEVEL", 1, kDpiLevels);
-         s.dpi[at(level)].step = static_cast<std::uint8_t>(a.number("STEP", 0, 16));
+         const DpiSteps& steps = session.dpiSteps();
+         if (asStep) {
+             s.dpi[at(level)].step =
+                 static_cast<std::uint8_t>(a.number("STEP", 0, steps.count() - 1));
+             return;
+         }
+         const std::string word = a.next("DPI");
+         const auto dpi = numberWithUnit(word, "dpi", "DPI", 1, 0xFFFFFF);
+         const DpiSteps::Nearest nearest = steps.nearest(static_cast<int>(dpi));
+         if (!nearest.exact)
+             session.err() << "karvoctl: " << dpi << " DPI is between steps; set " << nearest.dpi
+                           << " DPI (step " << nearest.step << ")\n";
+         s.dpi[at(level)].step = static_cast<std::uint8_t>(nearest.step);
      }},
     {"dpi-enabled",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session&, Arguments& a, SharedSettings& s) {
          const auto level = a.number("LEVEL", 1, kDpiLevels);
-         s.dpi[at(level)].enabled = a.number("ENABLED", 0, 1) == 1;
+         s.dpi[at(level)].enabled = onOff(a, "ENABLED");
      }},
     {"dpi-colour",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session& session, Arguments& a, SharedSettings& s) {
          const auto level = a.number("LEVEL", 1, kDpiLevels);
-         s.dpi[at(level)].colour = colourArgs(a);
+         s.dpi[at(level)].colour = colourArgs(session, a, "COLOUR");
      }},
     {"dpi-level",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session&, Arguments& a, SharedSettings& s) {
          s.dpiLevel = static_cast<std::int32_t>(a.number("LEVEL", 1, kDpiLevels) - 1);
      }},
     {"lighting",
-     [](Arguments& a, SharedSettings& s) {
-         s.ledType = static_cast<std::uint8_t>(a.number("EFFECT", 0, kLedEffects - 1));
+     [](Session&, Arguments& a, SharedSettings& s) {
+         const std::string word = a.next("EFFECT");
+         if (const auto index = Names::effectIndex(lower(word))) {
+             s.ledType = static_cast<std::uint8_t>(*index);
+             return;
+         }
+         if (!Arguments::parseNumber(word))
+             throw CliError::usage("unknown EFFECT '" + word +
+                                   "' ('karvoctl list effects' lists them)");
+         s.ledType = static_cast<std::uint8_t>(Arguments::toNumber(
+             word, "EFFECT", 0, static_cast<std::int64_t>(Names::effects().size()) - 1));
      }},
     {"lighting-speed",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session&, Arguments& a, SharedSettings& s) {
          s.ledCycleTime = static_cast<std::uint8_t>(a.number("N", 0, 5));
      }},
     {"brightness",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session&, Arguments& a, SharedSettings& s) {
          s.ledBrightness = static_cast<std::int32_t>(a.number("N", 0, 6));
      }},
     {"user-colour",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session& session, Arguments& a, SharedSettings& s) {
          const auto c = a.number("C", 1, kUserColours);
-         s.userColour[at(c)] = colourArgs(a);
+         s.userColour[at(c)] = colourArgs(session, a, "COLOUR");
+     }},
+    {"colour-in-cycle",
+     [](Session&, Arguments& a, SharedSettings& s) {
+         const auto c = a.number("C", 1, kUserColours);
+         const auto bit = static_cast<std::uint8_t>(1u << at(c));
+         s.colourCycleMask = onOff(a, "IN_CYCLE")
+                                 ? static_cast<std::uint8_t>(s.colourCycleMask | bit)
+                                 : static_cast<std::uint8_t>(s.colourCycleMask & ~bit);
      }},
     {"pointer-speed",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session&, Arguments& a, SharedSettings& s) {
          s.pointerSpeed = static_cast<std::uint8_t>(a.number("N", 1, 11));
      }},
     {"wheel-speed",
-     [](Arguments& a, SharedSettings& s) {
+     [](Session&, Arguments& a, SharedSettings& s) {
          s.wheelSpeed = static_cast<std::uint8_t>(a.number("N", 1, 11));
      }},
     {"fire-time",
-     [](Arguments& a, SharedSettings& s) {
-         s.fireTime = static_cast<std::int32_t>(a.number("MS", 8, 300));
+     [](Session&, Arguments& a, SharedSettings& s) {
+         s.fireTime = static_cast<std::int32_t>(numberWithUnit(a.next("MS"), "ms", "MS", 8, 300));
      }},
 };
+
+const std::string& effectName(Session& session, int effect) {
+    return session.texts().text(TextSection::Led, text::led::kEffectFirst + effect);
+}
+
+std::string_view effectId(int effect) {
+    const auto effects = Names::effects();
+    return effect >= 0 && effect < static_cast<int>(effects.size())
+               ? effects[static_cast<std::size_t>(effect)]
+               : std::string_view();
+}
+
+std::string reactionId(int type) {
+    return type >= 0 && type < kReactions ? std::string(kReactionIds[type]) : std::to_string(type);
+}
 
 void showText(Session& session, int profile, const Settings& s) {
     std::ostream& out = session.out();
@@ -169,28 +249,31 @@ void showText(Session& session, int profile, const Settings& s) {
     for (int b = 0; b < d.keyNum; ++b) {
         const ButtonAssignment& button =
             s.profiles[static_cast<std::size_t>(profile)].buttons[static_cast<std::size_t>(b)];
-        char head[32];
-        std::snprintf(head, sizeof head, "  %2d  %6d  ", b + 1, button.function);
-        out << head << SettingsCommands::functionLabel(session, button) << '\n';
+        char head[16];
+        std::snprintf(head, sizeof head, "  %2d  ", b + 1);
+        std::string id = ButtonFunctions::identifier(session, button);
+        if (id.size() < 24)
+            id.resize(24, ' ');
+        out << head << id << "  " << ButtonFunctions::displayName(session, button) << '\n';
     }
     out << "DPI levels:\n";
     for (int k = 0; k < kDpiLevels; ++k) {
         const DpiLevelSettings& level = s.shared.dpi[static_cast<std::size_t>(k)];
         char line[96];
-        std::snprintf(line, sizeof line, "%s %d  step %2d  value %2d  %s  %s\n",
-                      k == s.shared.dpiLevel ? "  *" : "   ", k + 1, level.step,
-                      device::DeviceMemoryImage::dpiValue(level.step),
-                      colourText(level.colour).c_str(), level.enabled ? "on" : "off");
+        std::snprintf(line, sizeof line, "%s %d  %5d DPI  (step %2d)  %s  %s\n",
+                      k == s.shared.dpiLevel ? "  *" : "   ", k + 1,
+                      session.dpiSteps().dpi(level.step), level.step,
+                      SettingsCommands::colourText(level.colour).c_str(),
+                      level.enabled ? "on" : "off");
         out << line;
     }
-    const std::string& effect =
-        session.texts().text(TextSection::Led, text::led::kEffectFirst + s.shared.ledType);
-    out << "Lighting: " << (effect.empty() ? "effect" : effect) << " (" << int{s.shared.ledType}
-        << "), speed " << int{s.shared.ledCycleTime} << ", brightness " << s.shared.ledBrightness
-        << '\n';
+    const std::string_view id = effectId(s.shared.ledType);
+    out << "Lighting: " << (id.empty() ? std::to_string(s.shared.ledType) : std::string(id)) << " ("
+        << effectName(session, s.shared.ledType) << "), speed " << int{s.shared.ledCycleTime}
+        << ", brightness " << s.shared.ledBrightness << '\n';
     out << "User colours:";
     for (int c = 0; c < kUserColours; ++c) {
-        out << ' ' << colourText(s.shared.userColour[static_cast<std::size_t>(c)])
+        out << ' ' << SettingsCommands::colourText(s.shared.userColour[static_cast<std::size_t>(c)])
             << (s.shared.colourInCycle(c) ? "" : "(off)");
     }
     out << '\n'
@@ -207,68 +290,55 @@ void showJson(Session& session, int profile, const Settings& s) {
     for (int b = 0; b < session.description().keyNum; ++b) {
         const ButtonAssignment& button =
             s.profiles[static_cast<std::size_t>(profile)].buttons[static_cast<std::size_t>(b)];
+        const auto [kind, argument] = ButtonFunctions::identifierParts(session, button);
         json.beginObject().key("button").value(b + 1).key("code").value(button.function);
-        json.key("function").value(SettingsCommands::functionLabel(session, button)).endObject();
+        json.key("function").value(kind);
+        if (!argument.empty())
+            json.key("argument").value(argument);
+        json.key("display").value(ButtonFunctions::displayName(session, button));
+        json.key("lighting").value(reactionId(button.ledReactType)).endObject();
     }
     json.endArray().key("dpiLevels").beginArray();
     for (int k = 0; k < kDpiLevels; ++k) {
         const DpiLevelSettings& level = s.shared.dpi[static_cast<std::size_t>(k)];
-        json.beginObject().key("level").value(k + 1).key("step").value(int{level.step});
-        json.key("value").value(int{device::DeviceMemoryImage::dpiValue(level.step)});
-        json.key("colour").value(colourText(level.colour)).key("enabled").value(level.enabled);
+        json.beginObject().key("level").value(k + 1);
+        json.key("dpi")
+            .value(session.dpiSteps().dpi(level.step))
+            .key("step")
+            .value(int{level.step});
+        json.key("colour").value(SettingsCommands::colourText(level.colour));
+        json.key("enabled").value(level.enabled);
         json.key("active").value(k == s.shared.dpiLevel).endObject();
     }
     json.endArray().key("lighting").beginObject();
-    json.key("effect").value(int{s.shared.ledType});
-    json.key("name").value(
-        session.texts().text(TextSection::Led, text::led::kEffectFirst + s.shared.ledType));
+    const std::string_view id = effectId(s.shared.ledType);
+    json.key("effect");
+    if (id.empty())
+        json.value(int{s.shared.ledType});
+    else
+        json.value(id);
+    json.key("display").value(effectName(session, s.shared.ledType));
     json.key("speed").value(int{s.shared.ledCycleTime});
     json.key("brightness").value(s.shared.ledBrightness).endObject();
     json.key("userColours").beginArray();
     for (int c = 0; c < kUserColours; ++c) {
         json.beginObject().key("colour").value(
-            colourText(s.shared.userColour[static_cast<std::size_t>(c)]));
+            SettingsCommands::colourText(s.shared.userColour[static_cast<std::size_t>(c)]));
         json.key("inCycle").value(s.shared.colourInCycle(c)).endObject();
     }
     json.endArray();
     json.key("pointerSpeed").value(int{s.shared.pointerSpeed});
     json.key("wheelSpeed").value(int{s.shared.wheelSpeed});
-    json.key("fireTime").value(s.shared.fireTime).endObject();
+    json.key("fireTimeMs").value(s.shared.fireTime).endObject();
 }
 
 }  // namespace
 
-std::string SettingsCommands::functionLabel(Session& session, const ButtonAssignment& button) {
-    const int code = button.function;
-    if (code == kFunctionCombination)
-        return "Key combination: " + combination::displayText(button.combination);
-    if (code >= 0 && code < FunctionNames::kTableSize) {
-        const std::string& name = session.skin().functions().name(code);
-        if (!name.empty())
-            return name;
-    }
-    if (code >= kFirstPreset && code < kFirstMacro) {
-        const auto name = session.macros().preset(code - kFirstPreset).nameUtf8();
-        return "Gun preset " + std::to_string(code - kFirstPreset + 1) +
-               (name.empty() ? " (missing)" : ": " + name);
-    }
-    if (code >= kFirstMacro && code < kFirstSpecial) {
-        const int group = code / 256 - 1;
-        const int macro = code % 256;
-        const auto names = session.macros().withGroups([&](MacroGroup& g) {
-            return std::pair(std::string(g.groupName(static_cast<std::size_t>(group))),
-                             std::string(g.macroName(static_cast<std::size_t>(group),
-                                                     static_cast<std::size_t>(macro))));
-        });
-        if (names.second.empty())
-            return "Macro " + std::to_string(macro + 1) + " of group " + std::to_string(group + 1) +
-                   " (missing)";
-        return "Macro: " + names.first + " / " + names.second;
-    }
-    const auto& extra = session.skin().functions().extraFunctions();
-    if (const auto it = extra.find(std::to_string(code)); it != extra.end())
-        return it->second.name;
-    return "function " + std::to_string(code);
+std::string SettingsCommands::colourText(const ColourLevels& levels) {
+    const std::uint32_t c = screenColour(levels);
+    char text[16];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+    return text;
 }
 
 int SettingsCommands::show(Session& session, Arguments& args) {
@@ -304,11 +374,13 @@ int SettingsCommands::set(Session& session, Arguments& args) {
     const std::string what = args.next("SETTING");
     if (what == "button")
         return setButton(session, args);
+    if (what == "button-lighting")
+        return setButtonLighting(session, args);
     for (const SharedSetting& setting : kSharedSettings) {
         if (setting.name != what)
             continue;
         SharedSettings shared = session.settings().snapshot().shared;
-        setting.apply(args, shared);
+        setting.apply(session, args, shared);
         args.finish();
         session.settings().edit([&](Settings& s) { s.shared = shared; });
         session.saveSettings();
@@ -322,11 +394,16 @@ int SettingsCommands::config(Session& session, Arguments& args) {
     if (action == "export" || action == "import") {
         const std::string file = args.next("FILE");
         args.finish();
+        if (action == "import")
+            FileProblem::checkReadable(file);
         const bool done = action == "export" ? session.store().exportConfig(file)
                                              : session.store().importConfig(
                                                    file, session.description(), session.settings());
-        if (!done)
+        if (!done) {
+            if (action == "export")
+                FileProblem::checkWritable(file);
             throw CliError::failure("the configuration was not " + action + "ed");
+        }
         return kExitOk;
     }
     if (action == "reset") {

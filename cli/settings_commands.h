@@ -17,9 +17,8 @@ class SettingsCommands {
     static int set(Session& session, Arguments& args);
     static int config(Session& session, Arguments& args);
 
-    // What a button with function `code` does, in the configuration's language: the skin's
-    // function name, the key combination, the gun preset's or the macro's name.
-    static std::string functionLabel(Session& session, const ButtonAssignment& button);
+    // "#rrggbb" of stored colour levels, the form `set` takes.
+    static std::string colourText(const ColourLevels& levels);
 };
 
 }  // namespace karvo::cli

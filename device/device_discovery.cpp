@@ -128,6 +128,18 @@ bool DeviceDiscovery::discover() {
     return true;
 }
 
+bool DeviceDiscovery::mouseStillListed() const {
+    bool feature = false;
+    bool input = false;
+    for (const hid::InterfaceInfo& info : backend_.enumerate()) {
+        if (!accepted(info))
+            continue;
+        feature = feature || info.path == featurePath_;
+        input = input || info.path == inputPath_;
+    }
+    return feature && input;
+}
+
 bool DeviceDiscovery::registerNotifications(hid::DeviceNotifier& notifier) {
     return notifier.start([this](const hid::DeviceChangeEvent& e) { onDeviceChange(e); });
 }
@@ -135,7 +147,11 @@ bool DeviceDiscovery::registerNotifications(hid::DeviceNotifier& notifier) {
 bool DeviceDiscovery::onDeviceChange(const hid::DeviceChangeEvent& event) {
     switch (event.kind) {
         case hid::DeviceChangeEvent::Kind::Arrival:
-            discover();
+            // Another device arriving is no reason to touch a working link: closing and
+            // re-opening the handles under a running download would fail its next blocks.
+            if (!(deviceFound_ && link_.hasFeatureHandle() && link_.inputHandle() &&
+                  mouseStillListed()))
+                discover();
             break;
         case hid::DeviceChangeEvent::Kind::Removal:
             if (deviceFound_ && !event.path.empty() &&

@@ -58,15 +58,18 @@ class DeviceDiscovery {
     // Routes the notifier's events to onDeviceChange. False when the system gives none.
     bool registerNotifications(hid::DeviceNotifier& notifier);
 
-    // The handler of device arrival and removal, on the UI thread. An arrival of any device
-    // runs discover() again. A removal whose path is exactly that of one of the open
-    // collections closes the link, clears DeviceFound and calls the removal callback (which
-    // stops the device threads and ends the program). Always returns true.
+    // The handler of device arrival and removal, on the UI thread. An arrival runs discover()
+    // again unless the mouse is found, its link open and both its collections still listed:
+    // then the arrival is another device, and the working link is left alone. A removal whose path
+    // is exactly that of one of the open collections closes the link, clears DeviceFound and calls
+    // the removal callback (which stops the device threads and ends the program). Always returns
+    // true.
     bool onDeviceChange(const hid::DeviceChangeEvent& event);
     void onMouseRemoved(std::function<void()> callback) { removed_ = std::move(callback); }
 
   private:
     bool accepted(const hid::InterfaceInfo& info) const;
+    bool mouseStillListed() const;
     void noteFailure(Outcome outcome, std::string message);
 
     hid::HidBackend& backend_;

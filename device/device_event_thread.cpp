@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "device/stored_lighting.h"
+
 namespace karvo::device {
 namespace {
 
@@ -114,15 +116,7 @@ DeviceEventThread::KeyView DeviceEventThread::viewOf(int deviceKey) const {
             view.leftMac = profile.buttons[b].leftMac;
             view.macroColour = s.macroColour[b];
         }
-        LightingEffect& e = view.lighting;
-        e.LED_USER_COLER_EN = shared.ledUserColourEnable != 0;
-        e.colourMask = static_cast<std::uint8_t>(shared.colourCycleMask & 0x7F);
-        e.effectType = static_cast<std::uint8_t>(shared.ledType & 7);
-        e.cycleTime = shared.ledCycleTime;
-        e.LED_FEATURE_SCOLOR = shared.ledStartColour != 0;
-        e.LED_FEATURE_SYMMETRY = shared.ledSymmetry != 0;
-        e.LED_FEATURE_DIREC = static_cast<std::uint8_t>(shared.ledDirection & 3);
-        e.LED_BRIGHT = static_cast<std::uint8_t>(shared.ledBrightness & 7);
+        view.lighting = storedLighting(shared);
         return view;
     });
 }

@@ -268,6 +268,13 @@ bool DeviceLink::sendConsumerUsage(std::uint16_t usage) {
     return sendReport();
 }
 
+bool DeviceLink::sendOwnReport(std::span<const std::uint8_t> report) {
+    const std::lock_guard lock(commandLock_);
+    if (!feature_ || report.size() != featureLength_)
+        return false;
+    return feature_->sendFeature(report);
+}
+
 bool DeviceLink::sendClosing() {
     const std::lock_guard lock(commandLock_);
     if (!feature_)

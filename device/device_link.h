@@ -113,6 +113,13 @@ class DeviceLink {
     // 20 00 00 - - - -: the program is closing. Nothing sent without a feature handle.
     bool sendClosing();
 
+    // A whole report built by the caller in a buffer of its own (sound-reactive lighting keeps
+    // one for command 0x13): report[0] the report id, report.size() the feature report
+    // length. Sent as it is, under the command lock, so it never goes out between the reports
+    // of a block. False, and nothing sent, without a feature handle or when the size is not
+    // the feature report length (a mouse found again since the caller sized its buffer).
+    bool sendOwnReport(std::span<const std::uint8_t> report);
+
     // --- host-side playback: keys, buttons, pointer ------------------------------------------
 
     // A key (code < 0xF0) or mouse-button (0xF0..0xFF) step of a macro. Keys: a press takes

@@ -101,6 +101,9 @@ class DeviceMemoryImage {
     // True when the writes end early (TipText 29 or 6 is among the notices): no refresh.
     bool stopped() const { return stopped_; }
 
+    // The product variant the image was built for (Inputs::variantFlag).
+    std::int32_t variantFlag() const { return inputs_.variantFlag; }
+
     const KeyAssignments& assignments() const { return assignments_; }
     const KeyDescriptorTable& descriptors() const { return descriptors_; }
 

@@ -1,6 +1,8 @@
 // The device threads together; see device_threads.h.
 #include "device/device_threads.h"
 
+#include <utility>
+
 namespace karvo::device {
 
 DeviceThreads::DeviceThreads(const DeviceThreadContext& context, Clock& clock, std::uint32_t seed)
@@ -10,9 +12,9 @@ DeviceThreads::~DeviceThreads() {
     stop();
 }
 
-void DeviceThreads::start() {
+void DeviceThreads::start(std::function<void()> preparePlayback) {
     events_.start();
-    playback_.start();
+    playback_.start(std::move(preparePlayback));
 }
 
 void DeviceThreads::suspend() {

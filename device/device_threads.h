@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "device/device_event_thread.h"
 #include "device/device_thread_context.h"
@@ -24,7 +25,8 @@ class DeviceThreads {
     DeviceThreads& operator=(const DeviceThreads&) = delete;
 
     // Starts both threads; they read reports once discovery has given the link its handles.
-    void start();
+    // `preparePlayback` runs first on the playback thread.
+    void start(std::function<void()> preparePlayback = {});
     // The mouse was removed: from now on neither thread sends to it or reads from it; a
     // playing macro ends before its next step. resume() undoes it (a mouse was found again).
     void suspend();

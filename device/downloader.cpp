@@ -33,7 +33,8 @@ Downloader::Downloader(DeviceLink& link, SettingsModel& settings,
       sources_(sources),
       keys_(keys),
       notifier_(notifier),
-      pointer_(pointer) {}
+      pointer_(pointer),
+      store_(&ownStore_) {}
 
 Downloader::~Downloader() {
     waitForWorker();
@@ -53,14 +54,33 @@ PreviousDownload Downloader::previous() const {
     return previous_;
 }
 
-Downloader::Result Downloader::DownloadAll(const Progress& progress) {
+Downloader::Summary Downloader::lastSummary() const {
+    const std::lock_guard lock(stateLock_);
+    return summary_;
+}
+
+void Downloader::setWrittenImageStore(WrittenImageStore* store) {
+    const std::lock_guard lock(stateLock_);
+    store_ = store ? store : &ownStore_;
+}
+
+void Downloader::forgetWrittenImage() {
+    WrittenImageStore* store;
+    {
+        const std::lock_guard lock(stateLock_);
+        store = store_;
+    }
+    store->forget();
+}
+
+Downloader::Result Downloader::DownloadAll(const Progress& progress, Writes writes) {
     if (busy_.exchange(true))
         return Result::Busy;
     const BusyGuard guard(busy_);
-    return run(progress);
+    return run(progress, writes);
 }
 
-bool Downloader::startDownloadAll(Progress progress, Done done) {
+bool Downloader::startDownloadAll(Progress progress, Done done, Writes writes) {
     // From a callback of the worker itself, which could never wait for its own end.
     if (workerId_.load() == std::this_thread::get_id())
         return false;
@@ -70,12 +90,12 @@ bool Downloader::startDownloadAll(Progress progress, Done done) {
     // The flag was clear, so an earlier worker has finished its download; collect it.
     if (worker_.joinable())
         worker_.join();
-    worker_ = std::thread([this, progress = std::move(progress), done = std::move(done)] {
+    worker_ = std::thread([this, progress = std::move(progress), done = std::move(done), writes] {
         workerId_ = std::this_thread::get_id();
         Result result;
         {
             const BusyGuard guard(busy_);
-            result = run(progress);
+            result = run(progress, writes);
         }
         if (done)
             done(result);
@@ -90,13 +110,21 @@ void Downloader::waitForWorker() {
         worker_.join();
 }
 
-Downloader::Result Downloader::run(const Progress& progress) {
+Downloader::Result Downloader::run(const Progress& progress, Writes writes) {
     (void)link_.queryStatus();  // the mouse expects it first; its reply is not needed here
 
+    WrittenImageStore* store;
+    {
+        const std::lock_guard lock(stateLock_);
+        store = store_;
+    }
+    // The kept image also says what the download that wrote it left for the next one; a
+    // complete download then writes exactly what a changed-block one would.
+    const WrittenImageStore::Loaded kept = store->load();
     DeviceMemoryImage::Inputs inputs;
     inputs.variantFlag = variantFlag_;
     inputs.lightLevel = link_.lightLevel();
-    inputs.previous = previous();
+    inputs.previous = kept.image ? kept.image->previous : previous();
     const Settings snapshot = settings_.snapshot();
     auto image = std::make_shared<const DeviceMemoryImage>(
         DeviceMemoryImage::build(snapshot, description_, sources_, keys_, inputs));
@@ -118,7 +146,17 @@ Downloader::Result Downloader::run(const Progress& progress) {
         lastImage_ = image;
     }
 
-    const auto writes = image->writes();
+    const ApplyPlan plan = writes == Writes::All ? ApplyPlan::all(*image, ApplyPlan::Reason::Asked)
+                           : kept.image          ? ApplyPlan::changed(*image, *kept.image)
+                                        : ApplyPlan::all(*image, ApplyPlan::Reason::NothingKnown);
+    {
+        const std::lock_guard lock(stateLock_);
+        summary_ = {plan.count(), plan.total(), plan.reason(), kept.problem};
+    }
+    // From the first block until the last follow-up, what the mouse holds is not known.
+    store->forget();
+
+    const auto blocks = image->writes();
     const auto notices = image->notices();
     std::size_t nextNotice = 0;
     const auto showNoticesUpTo = [&](std::size_t written) {
@@ -130,17 +168,20 @@ Downloader::Result Downloader::run(const Progress& progress) {
         previous_ = image->stateAfter(written);
     };
 
-    for (std::size_t i = 0; i < writes.size(); ++i) {
+    std::size_t sent = 0;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
         showNoticesUpTo(i);
-        if (!link_.writeBlock(writes[i].address, writes[i].bytes())) {
+        if (!plan.sends(i))
+            continue;
+        if (!link_.writeBlock(blocks[i].address, blocks[i].bytes())) {
             keep(i);
             return Result::TransportFailed;
         }
         if (progress)
-            progress(i + 1, writes.size());
+            progress(++sent, plan.count());
     }
-    showNoticesUpTo(writes.size());
-    keep(writes.size());
+    showNoticesUpTo(blocks.size());
+    keep(blocks.size());
     if (image->stopped())
         return Result::Stopped;
 
@@ -157,6 +198,7 @@ Downloader::Result Downloader::run(const Progress& progress) {
         if (!link_.sendKeyFunction(key, 0))
             return Result::TransportFailed;
     }
+    store->remember(WrittenImage::of(*image));
     return Result::Complete;
 }
 

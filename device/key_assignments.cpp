@@ -104,11 +104,21 @@ KeyAssignments KeyAssignments::build(const Settings& settings, const DeviceDescr
     KeyAssignments out;
     MacroFetcher fetcher(sources);
     const int keyNum = std::clamp(description.keyNum, 0, kButtonSlots);
+    // The first profile is the one the mouse starts in: written without any primary click
+    // (an emptied configuration, a hand edit) it leaves a mouse nobody can click with, so its
+    // first button, when it has no function, is written as the primary click. A function the
+    // user gave that button stays.
+    const auto& first = settings.profiles[0].buttons;
+    out.primaryClickRestored_ =
+        keyNum > 0 && first[0].function == 0 &&
+        std::none_of(first.begin(), first.begin() + keyNum,
+                     [](const auto& b) { return b.function == kPrimaryClick; });
     for (int p = 0; p < kProfiles; ++p) {
         const ProfileSettings& profile = settings.profiles[static_cast<std::size_t>(p)];
         for (int s = 0; s < keyNum; ++s) {
             const ButtonAssignment& button = profile.buttons[static_cast<std::size_t>(s)];
-            std::int32_t c = button.function;
+            std::int32_t c =
+                p == 0 && s == 0 && out.primaryClickRestored_ ? kPrimaryClick : button.function;
             if (!macroExists(c, sources)) {
                 out.corrections_.push_back({p, s, c});
                 c = 0;

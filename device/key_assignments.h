@@ -45,6 +45,7 @@ class KeyAssignments {
     static constexpr std::int32_t kFirstPreset = 50;
     static constexpr std::int32_t kFirstGroupMacro = 256;
     static constexpr std::int32_t kFirstSpecial = 30000;
+    static constexpr std::int32_t kPrimaryClick = 1;
 
     // The function of one profile's device key: that of the slot mapped to it (the later slot
     // when two map to one key), function 0 when no slot reaches it.
@@ -86,11 +87,15 @@ class KeyAssignments {
     // Device key k (1 to 14) of profile p (0 to 3); a blank entry outside.
     const KeyEntry& key(int profile, int deviceKey) const;
     std::span<const FunctionCorrection> corrections() const { return corrections_; }
+    // True when no button of the first profile had the primary click and its first button,
+    // which had no function, was translated as the primary click (the model is not changed).
+    bool primaryClickRestored() const { return primaryClickRestored_; }
 
   private:
     std::array<std::array<SlotFunction, kButtonSlots>, kProfiles> slots_{};
     std::array<std::array<KeyEntry, kDeviceKeys + 1>, kProfiles> keys_{};  // index 0 unused
     std::vector<FunctionCorrection> corrections_;
+    bool primaryClickRestored_ = false;
 };
 
 }  // namespace karvo::device

@@ -38,10 +38,17 @@ void MacroPlayer::send(const MacroAction& step, const MacroRecord& macro) {
 }
 
 bool MacroPlayer::waitUntil(Clock::time_point due, const Control& control) {
+    if (due - clock_.now() >= kRest)
+        lastSleep_ = due;
     for (;;) {
         const Clock::time_point now = clock_.now();
-        if (now >= due)
+        if (now >= due) {
+            if (now - lastSleep_ > kLongestBusy) {
+                clock_.sleepFor(kRest);
+                lastSleep_ = clock_.now();
+            }
             return true;
+        }
         if (control.abandoned())
             return false;
         clock_.sleepUntil(std::min(due, now + Clock::duration(kWaitSlice)));
@@ -51,6 +58,7 @@ bool MacroPlayer::waitUntil(Clock::time_point due, const Control& control) {
 MacroPlayer::Outcome MacroPlayer::play(const MacroRecord& macro, int runs, const Control& control) {
     const auto steps = macro.validSteps();
     Clock::time_point due = clock_.now();
+    lastSleep_ = due;
     for (int run = 0; run < runs; ++run) {
         for (const MacroAction& step : steps) {
             if (control.abandoned())

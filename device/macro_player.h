@@ -23,6 +23,11 @@ class MacroPlayer {
     // The longest single sleep: a stop request or the mouse's removal ends a long step delay
     // within this time.
     static constexpr std::chrono::milliseconds kWaitSlice{100};
+    // A macro of steps without delays never sleeps; after this long without a sleep of its own
+    // the player rests kRest, so a real-time thread never holds a processor for long (the
+    // kernel kills a RealtimeKit thread that runs 200 ms without sleeping).
+    static constexpr std::chrono::milliseconds kLongestBusy{50};
+    static constexpr std::chrono::milliseconds kRest{1};
 
     enum class Outcome {
         Finished,   // every run played
@@ -62,6 +67,7 @@ class MacroPlayer {
     DeviceLink& link_;
     Clock& clock_;
     std::minstd_rand random_;
+    Clock::time_point lastSleep_{};
 };
 
 }  // namespace karvo::device

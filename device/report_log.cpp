@@ -31,6 +31,8 @@ void ReportLog::write(Kind kind, std::span<const std::uint8_t> bytes) {
     const std::lock_guard lock(mutex_);
     out_ << text << '\n';
     out_.flush();
+    if (!out_)
+        writeFailed_ = true;
 }
 
 }  // namespace karvo::device

@@ -3,6 +3,7 @@
 // mouse writes too, so a log of a real session and one of a simulated session read alike.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -27,6 +28,9 @@ class ReportLog {
     // Appends one line and flushes it, so a log survives a program that is killed. Safe from
     // several threads; lines never interleave.
     void write(Kind kind, std::span<const std::uint8_t> bytes);
+    // True once a line could not be written (a full disk, a device that refuses writes): the
+    // log is incomplete and the caller must say so.
+    bool writeFailed() const { return writeFailed_; }
 
     // The line write() appends, without its line end: milliseconds with three decimals,
     // the kind, and the bytes as two lower-case hex digits each, separated by spaces.
@@ -38,6 +42,7 @@ class ReportLog {
     std::mutex mutex_;
     std::ofstream out_;
     bool ok_ = false;
+    std::atomic<bool> writeFailed_{false};
 };
 
 }  // namespace karvo::device

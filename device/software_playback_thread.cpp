@@ -3,6 +3,7 @@
 #include "device/software_playback_thread.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "device/key_descriptor_table.h"
 
@@ -17,9 +18,14 @@ SoftwarePlaybackThread::~SoftwarePlaybackThread() {
     stop();
 }
 
-void SoftwarePlaybackThread::start() {
-    if (!thread_.joinable())
-        thread_ = std::jthread([this](std::stop_token stop) { run(stop); });
+void SoftwarePlaybackThread::start(std::function<void()> prepare) {
+    if (!thread_.joinable()) {
+        thread_ = std::jthread([this, prepare = std::move(prepare)](std::stop_token stop) {
+            if (prepare)
+                prepare();
+            run(stop);
+        });
+    }
 }
 
 void SoftwarePlaybackThread::stop() {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stop_token>
 #include <thread>
@@ -35,8 +36,9 @@ class SoftwarePlaybackThread {
     SoftwarePlaybackThread(const SoftwarePlaybackThread&) = delete;
     SoftwarePlaybackThread& operator=(const SoftwarePlaybackThread&) = delete;
 
-    // Starts the thread; nothing when it runs already.
-    void start();
+    // Starts the thread; nothing when it runs already. `prepare` runs first on the thread
+    // itself (the program asks for real-time scheduling there).
+    void start(std::function<void()> prepare = {});
     // Asks the thread to end and waits for it. A macro in progress ends before its next step
     // (within MacroPlayer::kWaitSlice of a long delay) and is followed by release-all unless
     // the mouse has left.

@@ -14,8 +14,11 @@ constexpr std::size_t roundUp8(std::size_t n) {
     return (n + 7) / 8 * 8;
 }
 
+// Keyboard keys and the mouse buttons 240 to 244. Code 245 lies between the buttons and the
+// special steps and is neither: the key tables define no such key, so it is skipped like
+// every other step the mouse has no meaning for.
 bool isKeyOrButton(std::uint8_t key) {
-    return key >= 1 && key < macrokey::kMove;
+    return key >= 1 && key <= macrokey::kMouse244;
 }
 
 bool isLightingKind(std::uint8_t kind) {

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "macro/macro_naming.h"
+#include "platform/file_ops.h"
 #include "platform/private_profile.h"
 
 namespace karvo {
@@ -58,9 +59,12 @@ bool MacroExchange::isLibraryFile(const fs::path& chosen) const {
 bool MacroExchange::importGroup(const fs::path& chosen) {
     if (!groupImportAllowed() || isLibraryFile(chosen))
         return false;
-    const auto name = naming::cleanGroupName(naming::groupNameOfFile(chosen));
+    const std::string stem = naming::groupNameOfFile(chosen);
+    const auto name = naming::cleanGroupName(stem);
     if (!name) {
-        notifier_.tipText(MacroGroup::kTipFailed);
+        notifier_.message(chosen.filename().string() + " cannot name a macro group: \"" + stem +
+                          "\" is empty, a dot name or holds only characters a file name "
+                          "cannot; rename the file and import it again.");
         return false;
     }
     // Read into a table of its own: a refused import must not leave another group's macros in
@@ -87,7 +91,7 @@ bool MacroExchange::exportGroup(const fs::path& target) const {
     if (sameFile(target, library_.groupFile(static_cast<std::size_t>(group))))
         return true;
     if (!file_.writeGroup(target, library_.table())) {
-        notifier_.message("The macro group could not be exported.");
+        notifier_.message("The macro group could not be exported. " + fileops::lastError());
         return false;
     }
     return true;
@@ -101,9 +105,10 @@ bool MacroExchange::exportMacro(const fs::path& target) const {
         notifier_.tipText(MacroGroup::kTipFailed);
         return false;
     }
-    ini::IniTransaction tx(target);
+    // The user's folder gets the file and nothing else: no lock file beside it.
+    ini::IniTransaction tx(target, fileops::FolderLock::Scope::Process);
     if (!tx.set(kMacros, kMacroKey, file_.encodeRow(*record)) || !tx.commit()) {
-        notifier_.message("The macro could not be exported.");
+        notifier_.message("The macro could not be exported. " + fileops::lastError());
         return false;
     }
     return true;

@@ -8,6 +8,7 @@
 
 #include "macro/macro_naming.h"
 #include "platform/file_ops.h"
+#include "platform/folder_lock.h"
 #include "platform/private_profile.h"
 
 namespace karvo {
@@ -108,7 +109,6 @@ void MacroGroup::setFolders(fs::path macroFolder, fs::path resetFolder) {
 // --- Loading ---
 
 void MacroGroup::load() {
-    names_.clear();
     expanded_.fill(false);
 
     // A reset that stopped between its two renames left the old library beside the folder.
@@ -116,37 +116,98 @@ void MacroGroup::load() {
     if (!fs::exists(macroFolder_, ec) && fs::is_directory(previousFolder(macroFolder_), ec))
         fs::rename(previousFolder(macroFolder_), macroFolder_, ec);
 
-    const ini::IniSnapshot list(listFile());
-    if (!list.exists()) {
+    if (!readList(true)) {
+        names_.clear();
+        present_.fill(false);
         notifier_.tipText(kTipMissingFile);
-    } else {
-        const int listed = list.getInt(kCountSection, kCountKey, kSmallNumberBuffer);
-        const auto count =
-            static_cast<std::size_t>(std::clamp<int>(listed, 0, static_cast<int>(kMaxGroups)));
-        for (std::size_t g = 0; g < count; ++g) {
-            std::string name = list.get(kNameSection, std::to_string(g), "", kGroupNameBuffer);
-            // A name that is no plain file name of the macro folder, a second group of the same
-            // name (deleting one would delete the other's file) and a group without its file
-            // are all dropped.
-            if (naming::isSafeGroupName(name) && !hasGroupNamed(name) &&
-                isRegularFile(macroFolder_ / (name + ".dat"))) {
-                names_.push_back(std::move(name));
-            }
-        }
-        if (names_.size() != static_cast<std::size_t>(listed) && !writeList())
-            notifier_.message("The macro group list could not be written.");
     }
     loadMacroNames();
-    makeCurrent(names_.empty() ? kNone : 0);
+    makeCurrent(firstPresentGroup());
     selGroup_ = current_;
     selMacro_ = kNone;
+    rebuildList();
+}
+
+bool MacroGroup::readList(bool tellUser) {
+    const ini::IniSnapshot list(listFile());
+    if (!list.exists())
+        return false;
+    names_.clear();
+    present_.fill(false);
+    const int listed = list.getInt(kCountSection, kCountKey, kSmallNumberBuffer);
+    const auto count =
+        static_cast<std::size_t>(std::clamp<int>(listed, 0, static_cast<int>(kMaxGroups)));
+    for (std::size_t g = 0; g < count; ++g) {
+        std::string name = list.get(kNameSection, std::to_string(g), "", kGroupNameBuffer);
+        // Button codes count groups by their place in the list, so every listed group keeps
+        // its place, and the list is never written back from a read. A group is left out of
+        // this run only: a name that is no plain file name of the macro folder, a second group
+        // of the same name (deleting one would delete the other's file) and a group whose file
+        // is missing (a sync tool or a restore may bring it back).
+        const bool safe = naming::isSafeGroupName(name) && !hasGroupNamed(name);
+        const bool exists = safe && isRegularFile(macroFolder_ / (name + ".dat"));
+        if (tellUser && !safe) {
+            notifier_.message("The macro group list names \"" + name +
+                              "\", which cannot be a group of the macro folder; it is left out.");
+        } else if (tellUser && !exists) {
+            notifier_.message("The macro group file " + name +
+                              ".dat is missing; the group is left out until it is back, and "
+                              "buttons keep their macros.");
+        }
+        present_[g] = exists;
+        names_.push_back(std::move(name));
+    }
+    return true;
+}
+
+int MacroGroup::firstPresentGroup() const {
+    for (std::size_t g = 0; g < names_.size(); ++g) {
+        if (present_[g])
+            return static_cast<int>(g);
+    }
+    return kNone;
+}
+
+void MacroGroup::syncWithDisk() {
+    // Other processes (karvoctl beside the window) may have changed the list since it was
+    // read: a command starts from the list on disk, with the current group, the selection and
+    // the expanded groups kept by name.
+    const auto nameAt = [this](int g) {
+        return g < 0 ? std::string() : std::string(groupName(static_cast<std::size_t>(g)));
+    };
+    const std::string current = nameAt(current_);
+    const std::string selected = nameAt(selGroup_);
+    std::vector<std::string> expandedNames;
+    for (std::size_t g = 0; g < names_.size(); ++g) {
+        if (expanded_[g])
+            expandedNames.push_back(names_[g]);
+    }
+    const std::vector<std::string> before = names_;
+    if (!readList(false) || names_ == before)
+        return;
+    const auto indexOf = [&](const std::string& name) {
+        const auto it = std::find(names_.begin(), names_.end(), name);
+        return name.empty() || it == names_.end() ? kNone : static_cast<int>(it - names_.begin());
+    };
+    expanded_.fill(false);
+    for (const std::string& name : expandedNames) {
+        if (const int g = indexOf(name); g >= 0)
+            expanded_[static_cast<std::size_t>(g)] = true;
+    }
+    loadMacroNames();
+    const int newCurrent = indexOf(current);
+    if (newCurrent != current_)
+        makeCurrent(newCurrent);
+    selGroup_ = indexOf(selected);
+    if (selGroup_ < 0)
+        selMacro_ = kNone;
     rebuildList();
 }
 
 void MacroGroup::loadMacroNames() {
     for (std::size_t g = 0; g < kMaxGroups; ++g) {
         macroNames_[g].clear();
-        if (g >= names_.size())
+        if (g >= names_.size() || !present_[g])
             continue;
         const ini::IniSnapshot doc(groupFile(g));
         const int n = doc.getInt(kMacros, kMacroCountKey, kSmallNumberBuffer);
@@ -168,8 +229,11 @@ void MacroGroup::makeCurrent(int group) {
         return;
     }
     current_ = group;
-    if (!file_.readGroup(groupFile(static_cast<std::size_t>(group)), table_))
+    if (!present_[static_cast<std::size_t>(group)] ||
+        !file_.readGroup(groupFile(static_cast<std::size_t>(group)), table_)) {
+        table_.clearAll();
         notifier_.tipText(kTipMissingFile);
+    }
 }
 
 bool MacroGroup::writeList() const {
@@ -188,7 +252,12 @@ std::string_view MacroGroup::groupName(std::size_t group) const {
 }
 
 fs::path MacroGroup::groupFile(std::size_t group) const {
-    return group < names_.size() ? macroFolder_ / (names_[group] + ".dat") : fs::path();
+    return group < names_.size() && present_[group] ? macroFolder_ / (names_[group] + ".dat")
+                                                    : fs::path();
+}
+
+bool MacroGroup::isPresent(std::size_t group) const {
+    return group < names_.size() && present_[group];
 }
 
 std::size_t MacroGroup::macroCount(std::size_t group) const {
@@ -244,6 +313,8 @@ bool MacroGroup::saveMacro(std::size_t macro) {
 void MacroGroup::rebuildList() {
     lines_.clear();
     for (std::size_t g = 0; g < names_.size(); ++g) {
+        if (!present_[g])
+            continue;
         lines_.push_back({true, g, kNone});
         if (!expanded_[g])
             continue;
@@ -302,6 +373,8 @@ bool MacroGroup::selectLine(std::size_t line) {
 // --- Group commands ---
 
 bool MacroGroup::newGroup(std::string_view baseName) {
+    const fileops::FolderLock lock(macroFolder_);
+    syncWithDisk();
     if (names_.size() >= kMaxGroups) {
         notifier_.tipText(kTipGroupLimit);
         return false;
@@ -318,8 +391,10 @@ bool MacroGroup::newGroup(std::string_view baseName) {
         return false;
     }
     names_.push_back(name);
+    present_[names_.size() - 1] = true;
     if (!writeList()) {
         names_.pop_back();
+        present_[names_.size()] = false;
         deleteFile(macroFolder_ / (name + ".dat"));
         notifier_.tipText(kTipFailed);
         return false;
@@ -343,9 +418,14 @@ void MacroGroup::eraseGroup(std::size_t group) {
     std::move(expanded_.begin() + static_cast<std::ptrdiff_t>(group) + 1, expanded_.end(),
               expanded_.begin() + static_cast<std::ptrdiff_t>(group));
     expanded_.back() = false;
+    std::move(present_.begin() + static_cast<std::ptrdiff_t>(group) + 1, present_.end(),
+              present_.begin() + static_cast<std::ptrdiff_t>(group));
+    present_.back() = false;
 }
 
 bool MacroGroup::deleteGroup() {
+    const fileops::FolderLock lock(macroFolder_);
+    syncWithDisk();
     const int selected = selectedGroup();
     if (selected < 0)
         return false;
@@ -364,7 +444,7 @@ bool MacroGroup::deleteGroup() {
     eraseGroup(g);
     deleteFile(file);
     loadMacroNames();
-    makeCurrent(names_.empty() ? kNone : 0);
+    makeCurrent(firstPresentGroup());
     selGroup_ = current_;
     selMacro_ = kNone;
     rebuildList();
@@ -374,6 +454,20 @@ bool MacroGroup::deleteGroup() {
 std::string MacroGroup::renameGroup(std::size_t group, std::string_view typed) {
     if (group >= names_.size())
         return {};
+    const fileops::FolderLock lock(macroFolder_);
+    const std::string shown = names_[group];
+    syncWithDisk();
+    // The line the user edited, wherever the group stands in the list on disk now.
+    const auto at = std::find(names_.begin(), names_.end(), shown);
+    if (at == names_.end()) {
+        notifier_.tipText(kTipMissingFile);
+        return shown;
+    }
+    group = static_cast<std::size_t>(at - names_.begin());
+    if (!present_[group]) {
+        notifier_.tipText(kTipMissingFile);
+        return shown;
+    }
     const std::string oldName = names_[group];
     const auto cleaned = naming::cleanGroupName(typed);
     if (!cleaned)
@@ -425,6 +519,8 @@ std::string MacroGroup::renameGroup(std::size_t group, std::string_view typed) {
 }
 
 bool MacroGroup::resetAll() {
+    // The lock lives beside the library, in the folder that holds it, as the library is swapped.
+    const fileops::FolderLock lock(macroFolder_.parent_path());
     std::error_code ec;
     if (!fs::is_directory(resetFolder_, ec)) {
         notifier_.tipText(kTipMissingFile);
@@ -474,11 +570,14 @@ bool MacroGroup::newMacro(std::string_view baseName) {
 }
 
 bool MacroGroup::addMacro(const MacroRecord& record) {
+    const fileops::FolderLock lock(macroFolder_);
+    syncWithDisk();
     const int group = selectedGroup();
-    if (group < 0)
+    if (group < 0 || !present_[static_cast<std::size_t>(group)])
         return false;
-    if (group != current_)
-        makeCurrent(group);
+    // The group file as it is now: another process may have added a macro since it was read.
+    makeCurrent(group);
+    loadMacroNames();
     const auto g = static_cast<std::size_t>(group);
     const std::size_t n = table_.count();
     if (n >= kMaxMacros) {
@@ -531,12 +630,34 @@ std::string MacroGroup::renameMacro(std::size_t macro, std::string_view typed) {
 bool MacroGroup::deleteMacro() {
     if (current_ < 0 || selGroup_ != current_ || selMacro_ < 0)
         return false;
+    const fileops::FolderLock lock(macroFolder_);
     const auto g = static_cast<std::size_t>(current_);
-    const auto m = static_cast<std::size_t>(selMacro_);
+    auto m = static_cast<std::size_t>(selMacro_);
     if (m >= table_.count())
         return false;
+    // The group file as it is now (another process may have changed it since it was read), and
+    // in it the macro the user selected, found by its name.
+    MacroTable shortened;
+    if (!file_.readGroup(groupFile(g), shortened)) {
+        notifier_.message("The macro group could not be saved.");
+        return false;
+    }
+    const std::string name = table_.macro(m)->nameUtf8();
+    if (m >= shortened.count() || shortened.macro(m)->nameUtf8() != name) {
+        std::size_t found = 0;
+        while (found < shortened.count() && shortened.macro(found)->nameUtf8() != name)
+            ++found;
+        if (found == shortened.count()) {
+            table_ = shortened;
+            loadMacroNames();
+            select(g, kNone);
+            currentMacro_ = kNone;
+            rebuildList();
+            return false;
+        }
+        m = found;
+    }
     // The shortened group is written from a copy, so the table changes only with its file.
-    MacroTable shortened = table_;
     for (std::size_t i = m; i + 1 < shortened.count(); ++i)
         *shortened.macro(i) = *shortened.macro(i + 1);
     shortened.clear(shortened.count() - 1);
@@ -554,16 +675,26 @@ bool MacroGroup::deleteMacro() {
 }
 
 bool MacroGroup::addGroupFromFile(const fs::path& source, std::string_view name) {
-    if (names_.size() >= kMaxGroups || !naming::isSafeGroupName(name) || hasGroupNamed(name))
+    const fileops::FolderLock lock(macroFolder_);
+    syncWithDisk();
+    if (names_.size() >= kMaxGroups) {
+        notifier_.tipText(kTipGroupLimit);
         return false;
+    }
+    if (!naming::isSafeGroupName(name) || hasGroupNamed(name)) {
+        notifier_.tipText(kTipFailed);
+        return false;
+    }
     const fs::path target = macroFolder_ / (std::string(name) + ".dat");
     if (!sameFile(source, target) && !fileops::copyFileAtomically(source, target)) {
         notifier_.message("The macro group file could not be copied.");
         return false;
     }
     names_.emplace_back(name);
+    present_[names_.size() - 1] = true;
     if (!writeList()) {
         names_.pop_back();
+        present_[names_.size()] = false;
         notifier_.message("The macro group list could not be written.");
         return false;
     }

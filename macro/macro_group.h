@@ -48,10 +48,15 @@ class MacroGroup {
     const std::filesystem::path& macroFolder() const { return macroFolder_; }
     std::filesystem::path listFile() const { return macroFolder_ / kListFileName; }
 
-    // Reads the group list, drops every group whose file is missing or whose name could not
-    // name a file in the macro folder (writing the list again), reads every macro name, makes
-    // group 0 current and loads it; all groups collapsed. A missing list file gives TipText 5
-    // and an empty library.
+    // Reads the group list, reads every macro name, makes the first group current and loads
+    // it; all groups collapsed. A group whose file is missing, whose name could not name a
+    // file in the macro folder or that repeats an earlier name keeps its place (button codes
+    // count groups by place) but is left out of this run with a notice: it has no macros, no
+    // file and no line. The list file is never written by a load. A missing list file gives
+    // TipText 5 and an empty library.
+    //
+    // Every command that changes the library takes the macro folder's lock and starts from
+    // the list and group file as they are on disk, so another process's change survives.
     void load();
 
     // --- The library, as the macro page and the device download read it. ---
@@ -59,8 +64,11 @@ class MacroGroup {
     std::span<const std::string> groupNames() const { return names_; }
     // Empty beyond the last group.
     std::string_view groupName(std::size_t group) const;
-    // The group's ".dat" file in the macro folder; empty beyond the last group.
+    // The group's ".dat" file in the macro folder; empty beyond the last group and for a
+    // group left out of this run.
     std::filesystem::path groupFile(std::size_t group) const;
+    // False for a group left out of this run (see load()) and beyond the last group.
+    bool isPresent(std::size_t group) const;
     // 0 beyond the last group.
     std::size_t macroCount(std::size_t group) const;
     // Empty beyond the group's macros.
@@ -128,6 +136,11 @@ class MacroGroup {
     bool addMacro(const MacroRecord& record);
 
   private:
+    // Reads the list file into names_ and present_; false (nothing changed) when it is missing.
+    // With `tellUser` every group left out is noticed.
+    bool readList(bool tellUser);
+    void syncWithDisk();
+    int firstPresentGroup() const;
     bool writeList() const;
     void loadMacroNames();
     // Makes `group` current and loads its file into the table (kNone: an empty table).
@@ -145,6 +158,7 @@ class MacroGroup {
     std::vector<std::string> names_;
     std::array<std::vector<std::string>, kMaxGroups> macroNames_{};
     std::array<bool, kMaxGroups> expanded_{};
+    std::array<bool, kMaxGroups> present_{};
     MacroTable table_;
     int current_ = kNone;
     int currentMacro_ = kNone;

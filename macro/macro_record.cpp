@@ -100,4 +100,33 @@ bool MacroRecord::canAddStep(std::uint8_t key) const {
     return stepCount < kMaxSteps && countFor(key) < limitFor(key);
 }
 
+bool MacroRecord::appendStep(const MacroAction& step) {
+    if (!canAddStep(step.key))
+        return false;
+    switch (step.key) {
+        case macrokey::kMove:
+            ++moveCount;
+            break;
+        case macrokey::kReserved247:
+            ++kind247Count;
+            break;
+        case macrokey::kSensitivity:
+            ++sensitivityCount;
+            break;
+        case macrokey::kLighting:
+            ++lightingCount;
+            break;
+        case macrokey::kReserved250:
+            ++kind250Count;
+            break;
+        case macrokey::kReserved251:
+            ++kind251Count;
+            break;
+        default:
+            break;
+    }
+    steps[stepCount++] = step;
+    return true;
+}
+
 }  // namespace karvo

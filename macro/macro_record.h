@@ -132,6 +132,9 @@ struct MacroRecord {
     std::size_t countFor(std::uint8_t key) const;
     // True when one more step with this key fits in the record and in its kind's limit.
     bool canAddStep(std::uint8_t key) const;
+    // Appends `step` and counts it against its key's kind, when canAddStep allows; false and
+    // no change otherwise.
+    bool appendStep(const MacroAction& step);
 };
 
 }  // namespace karvo

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
-#include <memory>
 
 #include "platform/file_ops.h"
 
@@ -18,33 +16,7 @@ IniDocument loadDocument(const std::filesystem::path& file, bool* exists) {
     return bytes ? IniDocument::parse(*bytes) : IniDocument{};
 }
 
-// One mutex per file, for the whole run: the registry only grows, and the files the program
-// writes are a handful.
-class FileLockRegistry {
-  public:
-    std::mutex& lockFor(const std::filesystem::path& file) {
-        std::error_code ec;
-        std::filesystem::path key = std::filesystem::weakly_canonical(file, ec);
-        if (ec)
-            key = std::filesystem::absolute(file, ec).lexically_normal();
-        const std::lock_guard guard(mutex_);
-        auto& slot = locks_[key.string()];
-        if (!slot)
-            slot = std::make_unique<std::mutex>();
-        return *slot;
-    }
-
-  private:
-    std::mutex mutex_;
-    std::map<std::string, std::unique_ptr<std::mutex>> locks_;
-};
-
 }  // namespace
-
-std::mutex& fileLock(const std::filesystem::path& file) {
-    static FileLockRegistry registry;
-    return registry.lockFor(file);
-}
 
 std::string readString(const std::filesystem::path& file, std::string_view section,
                        std::string_view key, std::string_view defaultValue,
@@ -87,8 +59,12 @@ IniSnapshot::IniSnapshot(const std::filesystem::path& file) {
     doc_ = loadDocument(file, &exists_);
 }
 
-IniTransaction::IniTransaction(std::filesystem::path file)
-    : file_(std::move(file)), lock_(fileLock(file_)), doc_(loadDocument(file_, nullptr)) {}
+// The lock is that of the folder the write lands in: a link's target's folder, so that writers
+// reaching one file through different links still meet.
+IniTransaction::IniTransaction(std::filesystem::path file, fileops::FolderLock::Scope scope)
+    : file_(std::move(file)),
+      lock_(fileops::writeTarget(file_).value_or(file_).parent_path(), scope),
+      doc_(loadDocument(file_, nullptr)) {}
 
 bool IniTransaction::set(std::string_view section, std::string_view key, std::string_view value) {
     if (!IniDocument::isWritableEntry(section, key, value))

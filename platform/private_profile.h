@@ -3,18 +3,18 @@
 // give the same results as a run of single calls: a snapshot for many reads of one consistent
 // file, and a transaction for many writes committed as one atomic file replacement.
 //
-// Every write of a file, single or batched, holds that file's lock from its read to its
-// rename, so two threads writing the same file never lose each other's keys.
+// Every write of a file, single or batched, holds its folder's lock (folder_lock.h) from its
+// read to its rename, so two writers, threads or processes, never lose each other's keys.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "platform/folder_lock.h"
 #include "platform/ini_document.h"
 
 namespace karvo::ini {
@@ -40,9 +40,6 @@ bool removeSection(const std::filesystem::path& file, std::string_view section);
 // values beyond 32 bits saturate.
 std::int32_t toInt(std::string_view text);
 
-// The lock that serialises the writers of one file in this process.
-std::mutex& fileLock(const std::filesystem::path& file);
-
 // One read of a file answering many key reads.
 class IniSnapshot {
   public:
@@ -63,11 +60,14 @@ class IniSnapshot {
     IniDocument doc_;
 };
 
-// Many writes to one file, committed as one atomic replacement. Holds the file's lock for its
-// lifetime; changes not committed are dropped.
+// Many writes to one file, committed as one atomic replacement. Holds the folder's lock for its
+// lifetime and reads the file after taking it, so the changes land on what is on disk at that
+// moment; changes not committed are dropped. Scope::Process for a file in a folder the user
+// chose, where no lock file should be left.
 class IniTransaction {
   public:
-    explicit IniTransaction(std::filesystem::path file);
+    explicit IniTransaction(std::filesystem::path file, fileops::FolderLock::Scope scope =
+                                                            fileops::FolderLock::Scope::Processes);
     IniTransaction(const IniTransaction&) = delete;
     IniTransaction& operator=(const IniTransaction&) = delete;
 
@@ -82,7 +82,7 @@ class IniTransaction {
 
   private:
     std::filesystem::path file_;
-    std::unique_lock<std::mutex> lock_;
+    fileops::FolderLock lock_;
     IniDocument doc_;
     bool changed_ = false;
 };

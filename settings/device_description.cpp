@@ -59,6 +59,12 @@ DeviceDescription DeviceDescription::read(const std::filesystem::path& configFil
         d.initialValue[static_cast<std::size_t>(i - 1)] =
             file.getInt("KEY_UIFC", "K" + n + "_INIT_VAL", 15);
     }
+    for (std::size_t v = 0; v < d.dpiTable.size(); ++v) {
+        const std::int32_t dpi = file.getInt("DPI_TABLE", "STEP" + std::to_string(v), 16);
+        // 0 is what a missing or unreadable value reads as: the default stays.
+        if (dpi > 0)
+            d.dpiTable[v] = dpi;
+    }
     return d;
 }
 

@@ -3,6 +3,7 @@
 // start-up and never written.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -43,6 +44,17 @@ struct DeviceDescription {
     int keyNum = 0;             // [KEYNUM] KeyNum, 0 to 12
     KeyMap keyMap;              // [KEYMAP] K<i>_MAP
     std::array<std::int32_t, kButtonSlots> initialValue{};  // [KEY_UIFC] K<i>_INIT_VAL
+    // [DPI_TABLE] STEP<v>: the sensitivity in DPI of each step of the DPI value slider
+    // (DPI_SET 0 to 16); the steps a file leaves out keep the values below.
+    static constexpr std::array<std::int32_t, 17> kDefaultDpiTable = {
+        200,  400,  600,  800,  1000, 1200, 1600, 1800, 2000,
+        2200, 2400, 2800, 3200, 4000, 4800, 6400, 8000};
+    std::array<std::int32_t, 17> dpiTable = kDefaultDpiTable;
+
+    // The DPI of a step; steps beyond the table read as its ends.
+    std::int32_t dpiOf(int step) const {
+        return dpiTable[static_cast<std::size_t>(std::clamp(step, 0, 16))];
+    }
 
     // The name the window title, tray tip and messages show for a language.
     const std::string& productName(int languageIndex) const {

@@ -3,14 +3,24 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "platform/file_ops.h"
+#include "platform/folder_lock.h"
 #include "platform/private_profile.h"
 #include "settings/combination.h"
 
 namespace karvo {
+
+// One key of config.ini as a save writes it.
+struct ProfileEntry {
+    std::string section;
+    std::string key;
+    std::string value;
+};
+
 namespace {
 
 constexpr std::string_view kInit = "Init";
@@ -131,8 +141,9 @@ const std::vector<SharedKey>& sharedKeys() {
     return keys;
 }
 
-// Reads profile p and the shared settings of a file into `s`.
-void readProfile(const ini::IniSnapshot& file, int p, const MacVkAndText& keys, Settings& s) {
+// Reads profile p of `file` and the shared settings of `sharedFile` into `s`.
+void readProfile(const ini::IniSnapshot& file, const ini::IniSnapshot& sharedFile, int p,
+                 const MacVkAndText& keys, Settings& s) {
     const std::string section = profileSection(p);
     ProfileSettings& profile = s.profiles[static_cast<std::size_t>(p)];
     for (std::size_t b = 0; b < kButtonSlots; ++b) {
@@ -149,7 +160,7 @@ void readProfile(const ini::IniSnapshot& file, int p, const MacVkAndText& keys, 
     }
     for (const SharedKey& key : sharedKeys()) {
         if (key.load)
-            key.load(s.shared, file.getInt(kShare, key.name, key.buffer));
+            key.load(s.shared, sharedFile.getInt(kShare, key.name, key.buffer));
     }
     s.shared.usbSpeed = 0;
     s.shared.reportRateCode = 7;
@@ -158,7 +169,8 @@ void readProfile(const ini::IniSnapshot& file, int p, const MacVkAndText& keys, 
     combination::regenerateCopies(s, keys);
 }
 
-void writeProfile(ini::IniTransaction& tx, const Settings& s, int p) {
+// The entries of profile p and of the shared settings, in the order they are written.
+void profileEntries(const Settings& s, int p, std::vector<ProfileEntry>& out) {
     const std::string section = profileSection(p);
     const ProfileSettings& profile = s.profiles[static_cast<std::size_t>(p)];
     for (std::size_t b = 0; b < kButtonSlots; ++b) {
@@ -167,16 +179,15 @@ void writeProfile(ini::IniTransaction& tx, const Settings& s, int p) {
         std::string k = num(button.function);
         if (button.function == kFunctionCombination)
             k += "," + button.combination;
-        tx.set(section, "K" + n, k);
-        tx.set(section, "LED_REACT_EN" + n, num(button.ledReactEnable));
-        tx.set(section, "LEFT_MAC" + num(p) + n, num(button.leftMac));
-        tx.set(section, "MAC_COR" + n, num(s.macroColour[b]));
-        tx.set(section, "LED_REACT_TYPE" + n, num(button.ledReactType));
+        out.push_back({section, "K" + n, k});
+        out.push_back({section, "LED_REACT_EN" + n, num(button.ledReactEnable)});
+        out.push_back({section, "LEFT_MAC" + num(p) + n, num(button.leftMac)});
+        out.push_back({section, "MAC_COR" + n, num(s.macroColour[b])});
+        out.push_back({section, "LED_REACT_TYPE" + n, num(button.ledReactType)});
     }
-    tx.set(section, "WHEEL_STATUS", "0");
-    for (const SharedKey& key : sharedKeys()) {
-        tx.set(kShare, key.name, num(key.store(s.shared)));
-    }
+    out.push_back({section, "WHEEL_STATUS", "0"});
+    for (const SharedKey& key : sharedKeys())
+        out.push_back({std::string(kShare), key.name, num(key.store(s.shared))});
 }
 
 bool validProfile(int p) {
@@ -195,7 +206,8 @@ ProfileStore::ProfileStore(std::filesystem::path configFolder, const MacVkAndTex
 void ProfileStore::reportWriteFailure(const std::filesystem::path& file) const {
     notifier_.message("The settings could not be saved to " + file.string() +
                       ". The file is unchanged; check that the folder is writable and the disk "
-                      "is not full.");
+                      "is not full. " +
+                      fileops::lastError());
 }
 
 bool ProfileStore::loadProfile(SettingsModel& model, int profile, Source source) const {
@@ -206,7 +218,69 @@ bool ProfileStore::loadProfile(SettingsModel& model, int profile, Source source)
         notifier_.tipText(4);
         return false;
     }
-    model.edit([&](Settings& s) { readProfile(file, profile, keys_, s); });
+    // A section the file lacks (an emptied or cut file) would read as all zeros: a mouse
+    // without a left click. It comes from the factory copy instead, and is written at the
+    // next save.
+    const std::string section = profileSection(profile);
+    const bool hasProfile = file.document().hasSection(section);
+    const bool hasShared = file.document().hasSection(kShare);
+    std::optional<ini::IniSnapshot> reset;
+    if (source == Source::Config && (!hasProfile || !hasShared)) {
+        reset.emplace(resetFile_);
+        if (reset->exists()) {
+            notifier_.message(configFile_.filename().string() + " has no [" +
+                              (hasProfile ? std::string(kShare) : section) +
+                              "] section; the factory settings of " +
+                              resetFile_.filename().string() + " are used for it.");
+        } else {
+            reset.reset();
+        }
+    }
+    const ini::IniSnapshot& buttons = hasProfile || !reset ? file : *reset;
+    const ini::IniSnapshot& shared = hasShared || !reset ? file : *reset;
+    const Settings loaded = model.edit([&](Settings& s) {
+        readProfile(buttons, shared, profile, keys_, s);
+        return s;
+    });
+    if (source == Source::Config) {
+        std::vector<ProfileEntry> entries;
+        profileEntries(loaded, profile, entries);
+        remember(entries);
+    }
+    return true;
+}
+
+void ProfileStore::remember(std::span<const ProfileEntry> entries) const {
+    const std::lock_guard guard(baselineLock_);
+    for (const ProfileEntry& e : entries)
+        baseline_[e.section + '\n' + e.key] = e.value;
+}
+
+bool ProfileStore::writeEntries(const std::filesystem::path& file,
+                                std::span<const ProfileEntry> entries, Write mode) const {
+    // Only what this program changed since it last read or wrote a key goes to disk, on top of
+    // the file as it is now: another process's change of another key survives, and a key
+    // missing from the file is always written.
+    const bool onlyChanges = mode == Write::Changes && file == configFile_;
+    ini::IniTransaction tx(file);
+    {
+        const std::lock_guard guard(baselineLock_);
+        for (const ProfileEntry& e : entries) {
+            if (onlyChanges) {
+                const auto known = baseline_.find(e.section + '\n' + e.key);
+                if (known != baseline_.end() && known->second == e.value &&
+                    tx.document().rawValue(e.section, e.key))
+                    continue;
+            }
+            tx.set(e.section, e.key, e.value);
+        }
+    }
+    if (!tx.commit()) {
+        reportWriteFailure(file);
+        return false;
+    }
+    if (file == configFile_)
+        remember(entries);
     return true;
 }
 
@@ -214,30 +288,22 @@ bool ProfileStore::saveProfile(const Settings& settings, int profile,
                                const std::filesystem::path& file) const {
     if (!validProfile(profile))
         return false;
-    ini::IniTransaction tx(file);
-    writeProfile(tx, settings, profile);
-    if (tx.commit())
-        return true;
-    reportWriteFailure(file);
-    return false;
+    std::vector<ProfileEntry> entries;
+    profileEntries(settings, profile, entries);
+    return writeEntries(file, entries, Write::Changes);
 }
 
 bool ProfileStore::saveAll(const Settings& settings) const {
-    ini::IniTransaction tx(configFile_);
-    tx.set(kInit, "CurConfig", num(settings.currentProfile));
+    std::vector<ProfileEntry> entries{
+        {std::string(kInit), "CurConfig", num(settings.currentProfile)}};
     for (int p = 0; p < kProfiles; ++p)
-        writeProfile(tx, settings, p);
-    if (tx.commit())
-        return true;
-    reportWriteFailure(configFile_);
-    return false;
+        profileEntries(settings, p, entries);
+    return writeEntries(configFile_, entries, Write::Changes);
 }
 
 bool ProfileStore::writeInit(std::string_view key, std::int32_t value) const {
-    if (ini::writeString(configFile_, kInit, key, num(value)))
-        return true;
-    reportWriteFailure(configFile_);
-    return false;
+    const ProfileEntry entry{std::string(kInit), std::string(key), num(value)};
+    return writeEntries(configFile_, std::span(&entry, 1), Write::All);
 }
 
 bool ProfileStore::saveCurrentProfile(int profile) const {
@@ -249,14 +315,14 @@ bool ProfileStore::saveLanguage(int languageIndex) const {
 }
 
 bool ProfileStore::saveDpiLevel(std::int32_t level) const {
-    if (ini::writeString(configFile_, kShare, "DPI_LEVEL", num(level)))
-        return true;
-    reportWriteFailure(configFile_);
-    return false;
+    const ProfileEntry entry{std::string(kShare), "DPI_LEVEL", num(level)};
+    return writeEntries(configFile_, std::span(&entry, 1), Write::All);
 }
 
 int ProfileStore::readCurrentProfile() const {
     const std::string text = ini::readString(configFile_, kInit, "CurConfig", "", kNumberBuffer);
+    const ProfileEntry read{std::string(kInit), "CurConfig", text};
+    remember(std::span(&read, 1));
     const std::int32_t p = ini::toInt(text);
     if (validProfile(p))
         return p;
@@ -282,16 +348,13 @@ bool ProfileStore::resetAll(SettingsModel& model) const {
     }
     const Settings after = model.edit([&](Settings& s) {
         for (int p = kProfiles - 1; p >= 0; --p)
-            readProfile(reset, p, keys_, s);
+            readProfile(reset, reset, p, keys_, s);
         return s;
     });
-    ini::IniTransaction tx(configFile_);
+    std::vector<ProfileEntry> entries;
     for (int p = kProfiles - 1; p >= 0; --p)
-        writeProfile(tx, after, p);
-    if (tx.commit())
-        return true;
-    reportWriteFailure(configFile_);
-    return false;
+        profileEntries(after, p, entries);
+    return writeEntries(configFile_, entries, Write::All);
 }
 
 bool ProfileStore::importConfig(const std::filesystem::path& file, const DeviceDescription& device,
@@ -308,9 +371,21 @@ bool ProfileStore::importConfig(const std::filesystem::path& file, const DeviceD
         notifier_.tipText(8);
         return false;
     }
-    if (!fileops::copyFileAtomically(file, configFile_)) {
-        reportWriteFailure(configFile_);
-        return false;
+    // A file of this product without its profiles would replace every setting with zeros.
+    for (int p = 0; p < kProfiles; ++p) {
+        if (!candidate.document().hasSection(profileSection(p))) {
+            notifier_.message(file.filename().string() + " holds no [" + profileSection(p) +
+                              "] section, so it is no complete configuration; nothing was "
+                              "imported.");
+            return false;
+        }
+    }
+    {
+        const fileops::FolderLock lock(configFile_.parent_path());
+        if (!fileops::copyFileAtomically(file, configFile_)) {
+            reportWriteFailure(configFile_);
+            return false;
+        }
     }
     for (int p = 0; p < kProfiles; ++p)
         loadProfile(model, p, Source::Config);
@@ -319,6 +394,12 @@ bool ProfileStore::importConfig(const std::filesystem::path& file, const DeviceD
 
 bool ProfileStore::exportConfig(const std::filesystem::path& file) const {
     std::error_code ec;
+    const auto target = fileops::writeTarget(file);
+    if (target && std::filesystem::exists(*target, ec) &&
+        !std::filesystem::is_regular_file(*target, ec)) {
+        notifier_.message(file.string() + " is not a regular file; nothing was exported.");
+        return false;
+    }
     if (!fileops::copyFileAtomically(configFile_, file) || !std::filesystem::exists(file, ec)) {
         notifier_.tipText(5);
         return false;

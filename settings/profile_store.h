@@ -4,6 +4,9 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
+#include <mutex>
+#include <span>
 #include <string>
 
 #include "macro/mac_vk_and_text.h"
@@ -13,6 +16,12 @@
 
 namespace karvo {
 
+struct ProfileEntry;
+
+// Saves write only what this store's program changed: the store remembers the value of every
+// key as it last read or wrote it, and a save writes the keys whose value differs from that
+// (or that the file lacks), on top of the file as it is on disk under the folder's lock. So the
+// window and karvoctl, or two karvoctl commands, changing different keys never undo each other.
 class ProfileStore {
   public:
     enum class Source { Config, Reset };
@@ -63,6 +72,10 @@ class ProfileStore {
     bool exportConfig(const std::filesystem::path& file) const;
 
   private:
+    enum class Write { Changes, All };
+    bool writeEntries(const std::filesystem::path& file, std::span<const ProfileEntry> entries,
+                      Write mode) const;
+    void remember(std::span<const ProfileEntry> entries) const;
     bool writeInit(std::string_view key, std::int32_t value) const;
     void reportWriteFailure(const std::filesystem::path& file) const;
 
@@ -70,6 +83,8 @@ class ProfileStore {
     std::filesystem::path resetFile_;
     const MacVkAndText& keys_;
     Notifier& notifier_;
+    mutable std::mutex baselineLock_;
+    mutable std::map<std::string, std::string> baseline_;  // "section\nkey" -> value
 };
 
 }  // namespace karvo

@@ -60,6 +60,7 @@ EmulatedMouse::EmulatedMouse(Clock& clock, Options options)
             }
         }
     }
+    adoptMemoryStateLocked();
     if (!options_.reportLog.empty()) {
         reportLog_.open(options_.reportLog, std::ios::out | std::ios::trunc);
         if (!reportLog_)
@@ -136,6 +137,7 @@ void EmulatedMouse::memoryAccess(std::span<const std::uint8_t> r) {
             open_.reset();
             selected_.reset();
             ++refreshes_;
+            adoptMemoryStateLocked();
             saveStateLocked();
             break;
         default:
@@ -299,6 +301,104 @@ void EmulatedMouse::releaseKey(int deviceKey) {
                static_cast<std::uint8_t>(0x80 | level));
 }
 
+std::size_t EmulatedMouse::keyByteAddress(int profile, int deviceKey) {
+    // The memory map of the key bytes: per profile, device keys 1 to 12 in runs.
+    if (deviceKey < 1 || deviceKey > 12)
+        return 0;
+    const auto k = static_cast<std::size_t>(deviceKey);
+    switch (profile) {
+        case 0:
+            return k <= 8 ? 8 + k - 1 : k == 9 ? 16 : 59 + k - 10;
+        case 1:
+            return k <= 4 ? 68 + k - 1 : 72 + k - 5;
+        case 2:
+            return k <= 8 ? 80 + k - 1 : 88 + k - 9;
+        case 3:
+            return k <= 8 ? 96 + k - 1 : 104 + k - 9;
+        default:
+            return 0;
+    }
+}
+
+void EmulatedMouse::adoptMemoryStateLocked() {
+    // Header byte 1 is (profile * 32) + 3 and the state byte 0x18 + level once a download
+    // has written them.
+    if ((memory_[1] & 0x9F) == 0x03)
+        profile_ = (memory_[1] >> 5) & 3;
+    if ((memory_[24] & 0xF8) == 0x18)
+        dpiLevel_ = std::min(memory_[24] & 7, 5);
+}
+
+EmulatedMouse::KeyDown EmulatedMouse::keyDown(int deviceKey) {
+    KeyDown done;
+    {
+        const std::lock_guard lock(mutex_);
+        done.deviceKey = deviceKey;
+        done.profileBefore = done.profile = profile_;
+        done.dpiLevelBefore = done.dpiLevel = dpiLevel_;
+        const std::size_t at = keyByteAddress(profile_, deviceKey);
+        done.deviceFunction = at == 0 ? 0 : static_cast<std::uint8_t>(memory_[at] & 0x1F);
+
+        // The DPI levels the user enabled (bit k of address 25); none enabled counts as all.
+        const int mask = (memory_[25] & 0x3F) != 0 ? memory_[25] & 0x3F : 0x3F;
+        const auto enabled = [mask](int level) { return (mask >> level) & 1; };
+        int level = dpiLevel_;
+        switch (done.deviceFunction) {
+            case 6:
+                do {
+                    level = (level + 1) % 6;
+                } while (!enabled(level));
+                break;
+            case 11:
+                for (int l = level + 1; l < 6; ++l) {
+                    if (enabled(l)) {
+                        level = l;
+                        break;
+                    }
+                }
+                break;
+            case 12:
+                for (int l = level - 1; l >= 0; --l) {
+                    if (enabled(l)) {
+                        level = l;
+                        break;
+                    }
+                }
+                break;
+            case 23:
+                profile_ = (profile_ + 1) % 4;
+                break;
+            case 24:
+                profile_ = std::min(profile_ + 1, 3);
+                break;
+            case 25:
+                profile_ = std::max(profile_ - 1, 0);
+                break;
+            case 26:
+                profile_ = 0;
+                break;
+            default:
+                break;
+        }
+        if (level != dpiLevel_) {
+            dpiLevel_ = level;
+            memory_[24] = static_cast<std::uint8_t>(0x18 + level);
+        }
+        if (profile_ != done.profileBefore) {
+            memory_[1] = static_cast<std::uint8_t>((memory_[1] & 0x9F) | (profile_ << 5));
+            memory_[118] = static_cast<std::uint8_t>((memory_[118] & 0xFC) | profile_);
+        }
+        done.profile = profile_;
+        done.dpiLevel = dpiLevel_;
+    }
+    pressKey(deviceKey);
+    return done;
+}
+
+void EmulatedMouse::keyUp(int deviceKey) {
+    releaseKey(deviceKey);
+}
+
 void EmulatedMouse::switchProfile(int profile) {
     setProfile(profile);
     raiseInput(3, 0);
@@ -390,6 +490,11 @@ int EmulatedMouse::refreshCount() const {
 int EmulatedMouse::profile() const {
     const std::lock_guard lock(mutex_);
     return profile_;
+}
+
+int EmulatedMouse::dpiLevel() const {
+    const std::lock_guard lock(mutex_);
+    return dpiLevel_;
 }
 
 void EmulatedMouse::clearLog() {

@@ -83,6 +83,27 @@ class EmulatedMouse {
 
     // --- the user's side: what happens on the mouse -----------------------------------------
 
+    // What the firmware did for a key that went down.
+    struct KeyDown {
+        int deviceKey = 0;
+        std::uint8_t deviceFunction = 0;  // bits 0 to 4 of the key byte in memory
+        int profileBefore = 0, profile = 0;
+        int dpiLevelBefore = 0, dpiLevel = 0;
+    };
+
+    // The user presses device key k (1 to 14): the firmware looks up the key's function in the
+    // key bytes written into its memory for the current profile and acts on it, then raises
+    // the press report, which carries the DPI level after the press:
+    //   6 DPI cycle (the next enabled level, round), 11 DPI up and 12 DPI down (the next
+    //   enabled level that way, stopping at the end); 23 cycle profiles (round), 24 next
+    //   profile, 25 previous profile (stopping at the end), 26 first profile.
+    // Every other function (macros, consumer, host-notified keys) only reports; the host acts.
+    // The new profile and DPI level are kept in memory (header byte 1 and address 118, address
+    // 24), so they last in the state file as on the mouse.
+    KeyDown keyDown(int deviceKey);
+    void keyUp(int deviceKey);  // the release report
+
+    // Raw reports, whatever the key's function: for tests that drive the host side alone.
     void pressKey(int deviceKey);     // input report 6: 0xF0 + key, DPI level
     void releaseKey(int deviceKey);   // input report 6: 0xF0 + key, 0x80 | DPI level
     void switchProfile(int profile);  // sets the profile (0 to 3), input report 6: 3
@@ -108,6 +129,7 @@ class EmulatedMouse {
     std::vector<std::string> protocolErrors() const;
     int refreshCount() const;
     int profile() const;
+    int dpiLevel() const;
     void clearLog();  // forgets reports, live commands and protocol errors
 
     // Writes the memory to the state file now (also done on refresh and at destruction).
@@ -134,6 +156,10 @@ class EmulatedMouse {
     void log(LoggedReport::Kind kind, std::span<const std::uint8_t> bytes);
     void error(std::string message);
     bool saveStateLocked() const;
+    // Takes the current profile and DPI level from memory, as the firmware does when it
+    // starts or refreshes; memory that holds no configuration changes nothing.
+    void adoptMemoryStateLocked();
+    static std::size_t keyByteAddress(int profile, int deviceKey);
 
     Clock& clock_;
     const Options options_;

@@ -45,6 +45,12 @@ void QtListBox::handled(bool changed) {
 }
 
 void QtListBox::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::RightButton && onRightClick_) {
+        const QPoint p = e->position().toPoint();
+        onRightClick_(list_.lineAt(p.y()), e->globalPosition().toPoint());
+        update();
+        return;
+    }
     if (e->button() != Qt::LeftButton)
         return;
     setFocus(Qt::MouseFocusReason);

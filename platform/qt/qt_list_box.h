@@ -18,6 +18,11 @@ class QtListBox final : public QWidget {
     // Called after input the list box acted on, so the page can bring its other controls up
     // to date.
     void setAfterInput(std::function<void()> afterInput) { afterInput_ = std::move(afterInput); }
+    // Called at a right click with the line under the cursor (CListBoxXI::kNone below the
+    // lines) and the click's point on the screen.
+    void setOnRightClick(std::function<void(int line, QPoint global)> handler) {
+        onRightClick_ = std::move(handler);
+    }
     // What the last paint drew, in the widget's pixels.
     const QImage& lastFrame() const { return canvas_.result(); }
 
@@ -35,6 +40,7 @@ class QtListBox final : public QWidget {
     QtCanvas canvas_;
     int wheelRest_ = 0;  // eighths of a degree not yet a whole notch (fine-grained wheels)
     std::function<void()> afterInput_;
+    std::function<void(int, QPoint)> onRightClick_;
 };
 
 }  // namespace karvo::qt

@@ -56,6 +56,68 @@ QtMacroPage::QtMacroPage(MacroPageControls& controls, const MainSkin& skin, Pict
     sync();
 }
 
+void QtMacroPage::setCommands(MacroEditCommands* commands, OpenMenu openMenu) {
+    commands_ = commands;
+    openMenu_ = std::move(openMenu);
+    for (int i = 0; i < 2; ++i)
+        lists_[static_cast<std::size_t>(i)]->setOnRightClick(
+            [this, i](int line, QPoint global) { onRightClick(i, line, global); });
+    if (!inPlace_) {
+        inPlace_ = new QLineEdit(lists_[0]->parentWidget());
+        inPlace_->setStyleSheet(QString::fromLatin1(kEditStyle));
+        inPlace_->setFrame(false);
+        inPlace_->hide();
+        QObject::connect(inPlace_, &QLineEdit::editingFinished, inPlace_,
+                         [this] { finishInPlaceEdit(); });
+    }
+}
+
+void QtMacroPage::onRightClick(int list, int line, QPoint global) {
+    if (!commands_)
+        return;
+    // A right click on the list ends an edit in progress, with what was typed.
+    finishInPlaceEdit();
+    const auto request =
+        list == 0 ? commands_->onMacroListRightClick(line) : commands_->onStepRightClick(line);
+    sync();
+    if (request && openMenu_)
+        openMenu_(*request, global);
+}
+
+void QtMacroPage::finishInPlaceEdit() {
+    if (!commands_ || !inPlace_ || !inPlace_->isVisible() || finishing_)
+        return;
+    finishing_ = true;
+    const std::string text = inPlace_->text().toStdString();
+    inPlace_->hide();
+    commands_->finishEdit(text);
+    finishing_ = false;
+    sync();
+}
+
+void QtMacroPage::syncInPlaceEdit() {
+    if (!inPlace_ || !commands_ || finishing_)
+        return;
+    const auto& edit = commands_->edit();
+    if (!edit) {
+        inPlace_->hide();
+        return;
+    }
+    QtListBox* list = lists_[edit->macroList ? 0 : 1];
+    const CListBoxXI& model = edit->macroList ? controls_.macroList() : controls_.stepList();
+    const int row = edit->line - model.topLine();
+    const QPoint at = list->geometry().topLeft() + QPoint(0, row * model.lineHeight());
+    inPlace_->setGeometry(at.x(), at.y(), list->width(), model.lineHeight());
+    inPlace_->setFont(edits_[0]->font());
+    if (!inPlace_->isVisible()) {
+        inPlace_->setText(QString::fromStdString(edit->text));
+        inPlace_->show();
+        inPlace_->raise();
+        inPlace_->setFocus(Qt::OtherFocusReason);
+        inPlace_->selectAll();
+    }
+}
+
 void QtMacroPage::show(QLineEdit* edit, const EditBoxModel& model) {
     const QString text = QString::fromStdString(model.text);
     if (edit->text() != text)
@@ -70,6 +132,7 @@ void QtMacroPage::sync() {
     show(edits_[2], controls_.noteBox());
     for (QtListBox* list : lists_)
         list->update();
+    syncInPlaceEdit();
 }
 
 void QtMacroPage::setVisible(bool visible) {
@@ -77,6 +140,8 @@ void QtMacroPage::setVisible(bool visible) {
         list->setVisible(visible);
     for (QLineEdit* edit : edits_)
         edit->setVisible(visible);
+    if (!visible)
+        finishInPlaceEdit();
 }
 
 }  // namespace karvo::qt

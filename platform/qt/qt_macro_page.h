@@ -4,10 +4,12 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QLineEdit>
 #include <QWidget>
 
+#include "app/macro_edit_commands.h"
 #include "app/macro_page_controls.h"
 #include "platform/qt/qt_list_box.h"
 
@@ -21,6 +23,10 @@ class QtMacroPage {
     QtMacroPage(MacroPageControls& controls, const MainSkin& skin, PictureCache& pictures,
                 const QtFonts& fonts, QWidget* parent);
 
+    // The editing commands, and how a pop-up menu they ask for is opened at a screen point.
+    using OpenMenu = std::function<void(const MacroEditCommands::MenuRequest&, QPoint)>;
+    void setCommands(MacroEditCommands* commands, OpenMenu openMenu);
+
     void setVisible(bool visible);
     // Brings every widget up to date with the controls (after a reload or any input).
     void sync();
@@ -32,10 +38,18 @@ class QtMacroPage {
 
   private:
     static void show(QLineEdit* edit, const EditBoxModel& model);
+    void onRightClick(int list, int line, QPoint global);
+    // Shows or hides the in-place edit box as the commands say.
+    void syncInPlaceEdit();
+    void finishInPlaceEdit();
 
     MacroPageControls& controls_;
     std::array<QtListBox*, 3> lists_{};
     std::array<QLineEdit*, 3> edits_{};
+    MacroEditCommands* commands_ = nullptr;
+    OpenMenu openMenu_;
+    QLineEdit* inPlace_ = nullptr;
+    bool finishing_ = false;
 };
 
 }  // namespace karvo::qt

@@ -3,9 +3,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 #include "app/window_messages.h"
@@ -190,6 +193,24 @@ void QtMainWindow::showAbout() {
     text += QStringLiteral("\n\nVersion " KARVO_VERSION);
 #endif
     QMessageBox::about(widget_.get(), QStringLiteral("About ") + name, text);
+}
+
+SkinRect QtMainWindow::workArea() const {
+    const QScreen* screen = widget_ ? widget_->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {};
+    const QRect a = screen->availableGeometry();
+    return {a.x(), a.y(), a.width(), a.height()};
+}
+
+void QtMainWindow::openUrl(std::string_view url) {
+    QString text = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size())).trimmed();
+    // The skin keeps the address without its scheme.
+    if (!text.contains("://"))
+        text.prepend("https://");
+    const QUrl address(text, QUrl::StrictMode);
+    if (address.isValid() && (address.scheme() == "http" || address.scheme() == "https"))
+        QDesktopServices::openUrl(address);
 }
 
 SkinRect QtMainWindow::frame() const {

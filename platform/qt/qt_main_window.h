@@ -51,6 +51,8 @@ class QtMainWindow final : public QObject, public WindowHost {
     void showAbout() override;
     SkinRect frame() const override;
     bool hidden() const override;
+    SkinRect workArea() const override;
+    void openUrl(std::string_view url) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,13 @@
 // Nested event loops for the modal dialogs.
 #include "platform/qt/qt_modal_runner.h"
 
+#include <memory>
+#include <vector>
+
+#include <QLineEdit>
+
 #include "platform/qt/skin_widget.h"
+#include "ui/dialogs/dialog_edit_boxes.h"
 
 namespace karvo::qt {
 
@@ -14,8 +20,37 @@ int QtModalRunner::run(SkinnedWindow& dialog, const SkinRect& frame) {
     SkinWidget window(dialog, pictures_, fonts_);
     window.setWindowModality(Qt::ApplicationModal);
     window.setGeometry(frame.x, frame.y, frame.width, frame.height);
+    // A dialog's edit boxes: line edits over its picture that follow its texts and states.
+    auto* boxes = dynamic_cast<DialogEditBoxes*>(&dialog);
+    std::vector<QLineEdit*> edits;
+    const auto syncEdits = [&] {
+        for (std::size_t i = 0; i < edits.size(); ++i) {
+            const QString text = QString::fromStdString(boxes->editText(i));
+            if (edits[i]->text() != text)
+                edits[i]->setText(text);
+            edits[i]->setEnabled(boxes->editEnabled(i));
+        }
+    };
+    if (boxes) {
+        for (std::size_t i = 0; i < boxes->editBoxCount(); ++i) {
+            const SkinBox b = boxes->editBox(i);
+            auto* edit = new QLineEdit(&window);
+            edit->setGeometry(b.left, b.top, b.right - b.left, b.bottom - b.top);
+            edit->setFont(fonts_.font(FontRole::Body));
+            edit->setStyleSheet(QStringLiteral(
+                "QLineEdit { color: white; background: black; border: 1px solid #202020; "
+                "padding: 0 6px; } QLineEdit:disabled { color: #8b94a7; }"));
+            QObject::connect(edit, &QLineEdit::textEdited, edit, [boxes, i](const QString& text) {
+                boxes->onEditText(i, text.toStdString());
+            });
+            edits.push_back(edit);
+        }
+        syncEdits();
+    }
     QEventLoop loop;
     window.setAfterEvent([&] {
+        if (boxes)
+            syncEdits();
         if (dialog.result())
             loop.quit();
     });

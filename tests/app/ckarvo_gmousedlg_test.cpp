@@ -353,7 +353,16 @@ TEST(CKarvo_GMouseDlg, TheDownloadsProgressShowsUnderTheApplyEntryUntilItEnds) {
     f.dlg.onMessage({msg::WM_DOWNLOAD_DONE, 0, 0});
     c.ops.clear();
     f.dlg.paint(c);
+    // Written: the whole strip, in the colour that says so.
+    const auto done = c.ofKind(RecordingCanvas::Op::Kind::Fill);
+    ASSERT_EQ(done.size(), 1u);
+    EXPECT_EQ(done[0].rect.width, apply.width);
+    EXPECT_NE(done[0].colour, fills[0].colour);
+    f.dlg.onMessage({msg::WM_DOWNLOAD_DONE, 2, 0});  // the mouse went: no strip, a notice
+    c.ops.clear();
+    f.dlg.paint(c);
     EXPECT_TRUE(c.ofKind(RecordingCanvas::Op::Kind::Fill).empty());
+    EXPECT_EQ(f.runner.frames.size(), 1u);
 }
 
 TEST(CKarvo_GMouseDlg, AMissingBadgeIsToldOnceNotOnEveryRepaint) {

@@ -35,6 +35,18 @@ TEST(MacroLibrary, AnswersFromTheShippedLibraryOfTheLanguage) {
     EXPECT_FALSE(library.constantMacros().empty());
 }
 
+TEST(MacroLibrary, AMissingBuiltInMacroFileGivesTipTextFive) {
+    const MacVkAndText keys;
+    RecordingNotifier notifier;
+    MacroLibrary library(keys, notifier);
+    ProgramPaths paths = ProgramPaths::build(kProgramFolder, 1);
+    paths.constMacroFile = paths.configFolder / "no-such-constMacro.dat";
+    library.load(paths, 1);
+    EXPECT_EQ(notifier.notices, (std::vector<RecordingNotifier::Notice>{{5, ""}}));
+    EXPECT_TRUE(library.constantMacros().empty());
+    EXPECT_GT(library.groupCount(), 0) << "the groups load all the same";
+}
+
 TEST(MacroLibrary, QuestionsOutOfRangeGetBlankAnswers) {
     const MacVkAndText keys;
     RecordingNotifier notifier;

@@ -5,13 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <thread>
 
 #include "app/ckarvo_gmousedlg.h"
+#include "app/device_threads.h"
 #include "app/window_messages.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "fake_window.h"
 #include "platform/manual_clock.h"
 #include "platform/null_pointer_settings.h"
+#include "platform/private_profile.h"
+#include "platform/system_clock.h"
 #include "settings/profile_store.h"
 #include "temp_dir.h"
 
@@ -210,6 +217,148 @@ TEST(StartupSequence, TheOtherVariantIsResetToTheResetCopyBetweenTwoNotices) {
         f.state.store.loadProfile(reset, p, ProfileStore::Source::Reset);
     const Settings now = f.state.settings.snapshot();
     EXPECT_EQ(now.profiles, reset.snapshot().profiles);
+}
+
+// --- End to end: the mouse's own keys reach the window ---------------------------------------
+
+// The window's queue as the device threads use it: posted to from their own threads.
+class LockedQueue final : public MessageQueue {
+  public:
+    void post(const WindowMessage& m) override {
+        const std::lock_guard lock(mutex_);
+        posted_.push_back(m);
+    }
+    bool onWindowThread() const override { return std::this_thread::get_id() == windowThread_; }
+    int count(std::uint32_t id) const {
+        const std::lock_guard lock(mutex_);
+        return static_cast<int>(std::count_if(posted_.begin(), posted_.end(),
+                                              [id](const WindowMessage& m) { return m.id == id; }));
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    std::vector<WindowMessage> posted_;
+    std::thread::id windowThread_ = std::this_thread::get_id();
+};
+
+bool waitUntil(const std::function<bool()>& done) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}
+
+// The program started on the shipped configuration with its real device threads, and an
+// emulated mouse on real time that acts on the keys it is given.
+struct LiveProgram {
+    LiveProgram() {
+        const fs::path built = fs::path(KARVO_DATA_OUT_DIR);
+        fs::create_directories(dir / "skins");
+        fs::copy(built / "config", dir / "skins" / "config", fs::copy_options::recursive);
+        fs::copy(built / "1_INI_EN", dir / "skins" / "1_INI_EN", fs::copy_options::recursive);
+        emulated.plug(mouse, "sim:0");
+    }
+    ~LiveProgram() { threads->stop(); }
+    void start() {
+        StartupSequence startup(state,
+                                {platform, window, queue, notifier, *threads, nullptr, nullptr});
+        ASSERT_EQ(startup.run("karvo-gmouse"), StartupSequence::Result::Running);
+        state.downloader.waitForWorker();
+        ASSERT_EQ(state.downloader.lastImage() != nullptr, true);
+        mouse->clearLog();
+    }
+    void press(int deviceKey, std::chrono::milliseconds hold = std::chrono::milliseconds(20)) {
+        mouse->keyDown(deviceKey);
+        std::this_thread::sleep_for(hold);
+        mouse->keyUp(deviceKey);
+    }
+    fs::path configFile() const { return dir / "skins" / "config" / "config.ini"; }
+
+    testing::TempDir dir;
+    SystemClock clock;
+    std::shared_ptr<sim::EmulatedMouse> mouse =
+        std::make_shared<sim::EmulatedMouse>(clock, sim::EmulatedMouse::Options{});
+    sim::EmulatedHidBackend emulated;
+    Log log;
+    FakePlatform platform{emulated, log, 1920};
+    testing::FakeWindow window;
+    LockedQueue queue;
+    RecordingNotifier notifier;
+    NullPointerSettings pointer;
+    ProgramState state{dir.path(), notifier, pointer};
+    std::unique_ptr<DeviceThreads> threads = makeDeviceThreads();
+};
+
+// Button 6 of the shipped configuration is "DPI up": the mouse steps its level, and the window's
+// level follows, is saved and repainted.
+TEST(MouseKeysEndToEnd, TheShippedDpiKeyMovesTheWindowsDpiLevel) {
+    LiveProgram p;
+    p.start();
+    const int before = p.state.settings.snapshot().shared.dpiLevel;
+    const int repaints = p.queue.count(msg::WM_REPAINT);
+    p.press(6);
+    EXPECT_TRUE(
+        waitUntil([&] { return p.state.settings.snapshot().shared.dpiLevel == before + 1; }));
+    EXPECT_TRUE(waitUntil([&] { return p.queue.count(msg::WM_REPAINT) > repaints; }));
+    EXPECT_TRUE(waitUntil([&] {
+        return ini::IniSnapshot(p.configFile()).getInt("ShareData", "DPI_LEVEL", 5) == before + 1;
+    }));
+    p.press(7);  // "DPI down"
+    EXPECT_TRUE(waitUntil([&] { return p.state.settings.snapshot().shared.dpiLevel == before; }));
+    EXPECT_TRUE(p.mouse->protocolErrors().empty());
+}
+
+// Button 8 is "Cycle profiles": the mouse switches, and the window loads and shows that profile.
+TEST(MouseKeysEndToEnd, TheShippedProfileKeyMakesTheWindowShowThatProfile) {
+    LiveProgram p;
+    p.start();
+    ASSERT_EQ(p.state.settings.snapshot().currentProfile, 0);
+    const int repaints = p.queue.count(msg::WM_REPAINT);
+    p.press(8);
+    EXPECT_TRUE(waitUntil([&] { return p.state.settings.snapshot().currentProfile == 1; }));
+    EXPECT_TRUE(waitUntil([&] { return p.queue.count(msg::WM_REPAINT) > repaints; }));
+    EXPECT_EQ(p.state.store.readCurrentProfile(), 1);
+    EXPECT_EQ(p.mouse->profile(), 1);
+    SettingsModel fromFile;
+    p.state.store.loadProfile(fromFile, 1, ProfileStore::Source::Config);
+    EXPECT_EQ(p.state.settings.snapshot().profiles[1], fromFile.snapshot().profiles[1]);
+}
+
+// A macro played by the host (SOFT_HARD_MAC 1): its key reports reach the mouse at the
+// macro's delays.
+TEST(MouseKeysEndToEnd, AHostPlayedMacroKeySendsTheMacrosKeysAtItsDelays) {
+    LiveProgram p;
+    const fs::path config = p.configFile();
+    ASSERT_TRUE(ini::writeString(config, "ShareData", "SOFT_HARD_MAC", "1"));
+    ASSERT_TRUE(ini::writeString(config, "Config0", "K3", "256"));  // Office / Copy on button 4
+    p.start();
+    const MacroRecord macro = p.state.macros.groupMacro(0, 0);
+    ASSERT_GT(macro.stepCount, 1);
+    p.press(4);
+    std::vector<sim::EmulatedMouse::LoggedReport> keyReports;
+    const auto collect = [&] {
+        keyReports.clear();
+        for (const auto& r : p.mouse->reports()) {
+            if (r.kind == sim::EmulatedMouse::LoggedReport::Kind::Set && r.bytes.size() > 1 &&
+                r.bytes[1] == 0x15)
+                keyReports.push_back(r);
+        }
+        return keyReports.size() >= macro.stepCount;
+    };
+    ASSERT_TRUE(waitUntil(collect)) << keyReports.size() << " key reports";
+    // The player keeps to a schedule (a late step does not delay the ones after it), so each
+    // step is due at the sum of the delays before it.
+    std::chrono::milliseconds due{0};
+    for (std::size_t i = 1; i < macro.stepCount; ++i) {
+        due += std::chrono::milliseconds(macro.steps[i - 1].delay);
+        const auto at = keyReports[i].at - keyReports[0].at;
+        EXPECT_GE(at, due - std::chrono::milliseconds(1)) << "step " << i;
+        EXPECT_LT(at, due + std::chrono::milliseconds(300)) << "step " << i;
+    }
+    EXPECT_TRUE(p.mouse->protocolErrors().empty());
 }
 
 }  // namespace

@@ -33,11 +33,14 @@ TEST(WindowOptions, AcceptsItsOptionsAndRefusesEverythingElse) {
         {{"karvo-gmouse", "--version"}, Action::Version, ""},
         {{"karvo-gmouse", "--bogus"}, Action::Refuse, "unknown option '--bogus'"},
         {{"karvo-gmouse", "-hide"}, Action::Refuse, "unknown option '-hide'"},
-        {{"karvo-gmouse", "--simulate=1"}, Action::Refuse, "unknown option"},
+        {{"karvo-gmouse", "--simulate=m.bin", "--report-log", "r.log"}, Action::Run, ""},
+        {{"karvo-gmouse", "--simulate="}, Action::Refuse, "--simulate= needs a file"},
+        {{"karvo-gmouse", "--report-log"}, Action::Refuse, "--report-log needs a value"},
+        {{"karvo-gmouse", "--simulatex"}, Action::Refuse, "unknown option"},
         {{"karvo-gmouse", "file.ini"}, Action::Refuse, "unexpected argument 'file.ini'"},
-        {{"karvo-gmouse", "--data"}, Action::Refuse, "--data needs a folder"},
-        {{"karvo-gmouse", "--data="}, Action::Refuse, "--data needs a folder"},
-        {{"karvo-gmouse", "--render-pages"}, Action::Refuse, "--render-pages needs a folder"},
+        {{"karvo-gmouse", "--data"}, Action::Refuse, "--data needs a value"},
+        {{"karvo-gmouse", "--data="}, Action::Refuse, "--data needs a value"},
+        {{"karvo-gmouse", "--render-pages"}, Action::Refuse, "--render-pages needs a value"},
         {{"karvo-gmouse", "--datax"}, Action::Refuse, "unknown option '--datax'"},
     };
     for (const auto& c : cases) {
@@ -50,6 +53,11 @@ TEST(WindowOptions, AcceptsItsOptionsAndRefusesEverythingElse) {
     EXPECT_TRUE(o.simulate);
     EXPECT_EQ(o.dataFolder, std::filesystem::path("/d x"));
     EXPECT_TRUE(o.renderPages.empty());
+    const WindowOptions sim =
+        WindowOptions::parse({"karvo-gmouse", "--simulate=m.bin", "--report-log=r.log"});
+    EXPECT_TRUE(sim.simulate);
+    EXPECT_EQ(sim.stateFile, "m.bin");
+    EXPECT_EQ(sim.reportLog, "r.log");
     // The hide switch is read from the whole command line, as the start-up sequence does.
     EXPECT_EQ(o.commandLine, "/opt/karvo-gmouse --simulate --data=/d x -HIDE");
 }

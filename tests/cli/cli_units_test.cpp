@@ -70,21 +70,32 @@ TEST(Arguments, LeftoverOptionsAreReportedAsUnknown) {
     }
 }
 
-TEST(GlobalOptions, OptionsBeforeTheCommandAreReadAndTheRestIsLeftToIt) {
-    const auto o = GlobalOptions::parse({"--data", "/d", "--simulate=s.bin", "--report-log=l.txt",
-                                         "--json", "read", "--json", "1"});
+TEST(GlobalOptions, AreReadAnywhereOnTheLineAndTheRestIsLeftToTheCommand) {
+    const auto o = GlobalOptions::parse({"--data", "/d", "--simulate=s.bin", "read", "--quiet",
+                                         "--report-log=l.txt", "0x10", "-ctrl", "--json", "1"});
     EXPECT_EQ(o.dataFolder, std::filesystem::path("/d"));
     EXPECT_TRUE(o.simulate);
     EXPECT_EQ(o.stateFile, "s.bin");
     EXPECT_EQ(o.reportLog, "l.txt");
     EXPECT_TRUE(o.json);
     EXPECT_EQ(o.command, "read");
-    EXPECT_EQ(o.words, (std::vector<std::string>{"--json", "1"}));
+    // The command's own options and words that only start with a dash stay with it.
+    EXPECT_EQ(o.words, (std::vector<std::string>{"--quiet", "0x10", "-ctrl", "1"}));
+
+    // "--" ends the options: what follows is the command's, as it stands.
+    const auto ended = GlobalOptions::parse({"macro", "--", "-h", "--json"});
+    EXPECT_FALSE(ended.help);
+    EXPECT_FALSE(ended.json);
+    EXPECT_EQ(ended.words, (std::vector<std::string>{"--", "-h", "--json"}));
+    const auto version = GlobalOptions::parse({"show", "-V"});
+    EXPECT_TRUE(version.version);
 
     const auto plain = GlobalOptions::parse({"--simulate", "status"});
     EXPECT_TRUE(plain.simulate);
     EXPECT_TRUE(plain.stateFile.empty());
     EXPECT_THROW(GlobalOptions::parse({"--simulate", "--report-log"}), CliError);
+    EXPECT_THROW(GlobalOptions::parse({"--quiet", "apply"}), CliError);  // unknown before it
+    EXPECT_THROW(GlobalOptions::parse({"show", "--data"}), CliError);
 }
 
 TEST(HexFormat, RangesMergeWhenTheyOverlapOrTouch) {

@@ -23,18 +23,25 @@ TEST(KarvoctlSettings, ShowNamesEachButtonsFunctionAndMarksTheActiveDpiLevel) {
     const CliResult r = cli.run({"show", "3"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("Profile 3 of Karvo G7 Pro"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("   1       1  Left click\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("   2     257  Macro: Office / Paste\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("   3      50  Gun preset 1: "), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("   4   30001  Lights on/off\n"), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("  * 5  step"), std::string::npos) << r.out;
-    EXPECT_EQ(r.out.find("  * 2  step"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   1  left-click                Left click\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("   2  macro Office/Paste        Macro: Office / Paste\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("   3  preset "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Gun preset 1: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   4  lighting-toggle           Lights on/off\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("  * 5  "), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("  * 2  "), std::string::npos) << r.out;
 
     const CliResult json = cli.run({"--json", "show", "3"});
-    EXPECT_NE(json.out.find(R"({"button":2,"code":257,"function":"Macro: Office / Paste"})"),
-              std::string::npos)
+    EXPECT_NE(
+        json.out.find(R"({"button":2,"code":257,"function":"macro","argument":"Office/Paste",)"
+                      R"("display":"Macro: Office / Paste","lighting":"off"})"),
+        std::string::npos)
         << json.out;
-    EXPECT_NE(json.out.find(R"("level":5,"step":)"), std::string::npos);
+    EXPECT_NE(json.out.find(R"("level":5,"dpi":)"), std::string::npos);
 }
 
 TEST(KarvoctlSettings, ShowWithoutAProfileShowsTheCurrentOne) {
@@ -55,7 +62,19 @@ struct Setter {
 
 // Each setter's value lands under its own key, as the profile store writes it.
 const Setter kSetters[] = {
-    {{"set", "dpi", "3", "12"}, "ShareData", "DPI_SET2", "12"},
+    {{"set", "dpi", "3", "2600"}, "ShareData", "DPI_SET2", "12"},
+    {{"set", "dpi", "3", "--step", "12"}, "ShareData", "DPI_SET2", "12"},
+    {{"set", "dpi", "--step", "3", "0x10"}, "ShareData", "DPI_SET2", "16"},
+    {{"set", "dpi-enabled", "6", "off"}, "ShareData", "DPI_SET_EN5", "0"},
+    {{"set", "dpi-colour", "2", "#ffffcf"}, "ShareData", "DPI1_B", "3"},
+    {{"set", "lighting", "breathing"}, "ShareData", "LED_TYPE", "6"},
+    {{"set", "user-colour", "7", "0FFF6F"}, "ShareData", "LED_USER6_R", "15"},
+    {{"set", "fire-time", "120ms"}, "ShareData", "FIRE_TIME", "120"},
+    {{"set", "button", "4", "8", "special-5"}, "Config3", "K7", "30004"},
+    {{"set", "button", "2", "3", "profile-next"}, "Config1", "K2", "20"},
+    {{"set", "button", "2", "3", "preset", "2"}, "Config1", "K2", "51"},
+    {{"set", "button", "2", "3", "macro", "2/1"}, "Config1", "K2", "512"},
+    {{"set", "button-lighting", "2", "3", "glow"}, "Config1", "LED_REACT_TYPE2", "3"},
     {{"set", "dpi-enabled", "6", "0"}, "ShareData", "DPI_SET_EN5", "0"},
     {{"set", "dpi-colour", "2", "1", "2", "3"}, "ShareData", "DPI1_B", "3"},
     {{"set", "dpi-level", "6"}, "ShareData", "DPI_LEVEL", "5"},

@@ -54,17 +54,45 @@ const BadInvocation kBadInvocations[] = {
     {{"set"}, 2, "missing SETTING"},
     {{"set", "colour", "1"}, 2, "unknown setting 'colour'"},
     {{"set", "dpi", "7", "3"}, 2, "bad LEVEL '7'"},
-    {{"set", "dpi", "1", "17"}, 2, "bad STEP '17'"},
+    {{"set", "dpi", "1", "--step", "17"}, 2, "bad STEP '17'"},
+    {{"set", "dpi", "1", "abc"}, 2, "bad DPI 'abc'"},
+    {{"set", "dpi", "1", "0dpi"}, 2, "bad DPI '0'"},
+    {{"set", "dpi-colour", "1", "#12345"}, 2, "bad COLOUR '#12345': expected #rrggbb"},
+    {{"set", "dpi-enabled", "1", "maybe"}, 2, "bad ENABLED 'maybe': expected on or off"},
+    {{"set", "lighting", "sparkle"}, 2, "unknown EFFECT 'sparkle'"},
+    {{"set", "lighting", "14"}, 2, "bad EFFECT '14'"},
+    {{"set", "fire-time", "50s"}, 2, "bad MS '50s'"},
+    {{"set", "button-lighting", "1", "1", "blink"}, 2, "bad REACTION 'blink'"},
+    {{"set", "button", "1", "2", "frob"}, 2, "unknown FUNCTION 'frob'"},
+    {{"set", "button", "1", "2", "macro", "Nope/None"}, 2, "no macro 'Nope/None'"},
+    {{"set", "button", "1", "2", "macro"}, 2, "missing GROUP/NAME"},
+    {{"set", "button", "1", "2", "preset", "Nope"}, 2, "no gun preset 'Nope'"},
+    {{"set", "button", "1", "2", "key", "ctrl+foo"}, 2, "'foo' is no key"},
+    {{"set", "button", "1", "2", "key", "a+b"}, 2, "one key besides ctrl, shift, alt and win"},
+    {{"set", "button", "1", "2", "key", "mouse-left"}, 2, "'mouse-left' is no key"},
+    {{"list"}, 2, "missing WHAT"},
+    {{"list", "nothing"}, 2, "cannot list 'nothing'"},
+    {{"macro", "create", "Office", "X", "+nokey"}, 2, "bad TEXT: word 1 '+nokey': unknown key"},
+    {{"macro", "create", "Office", "X", "--repeat", "0"}, 2, "bad --repeat '0'"},
+    {{"macro", "create", "Office", "Copy", "+a"}, 1, "already has a macro 'Copy'"},
+    {{"macro", "edit", "Office", "Copy"}, 2, "missing TEXT"},
+    {{"macro", "edit", "Office", "Copy", "--mode", "3"}, 2, "bad --mode '3'"},
+    {{"macro", "rename-group", "Nope", "X"}, 1, "no macro group 'Nope'"},
+    {{"completion", "tcsh"}, 2, "no completion for 'tcsh'"},
     {{"set", "dpi", "1", "3", "4"}, 2, "unexpected argument '4'"},
     {{"set", "dpi-colour", "1", "15", "16", "0"}, 2, "bad G '16'"},
     {{"set", "fire-time", "7"}, 2, "bad MS '7'"},
-    {{"set", "button", "1", "9", "1"}, 2, "bad SLOT '9'"},  // the mouse has 8 buttons
-    {{"set", "button", "1", "2", "33"}, 2, "bad CODE 33"},
-    {{"set", "button", "1", "2", "45"}, 2, "bad CODE 45"},
-    {{"set", "button", "1", "2", "99"}, 2, "bad CODE 99"},        // no such gun preset
-    {{"set", "button", "1", "2", "29999"}, 2, "bad CODE 29999"},  // no such macro
+    {{"set", "button", "1", "9", "1"}, 2, "bad BUTTON '9'"},  // the mouse has 8 buttons
+    {{"set", "button", "1", "2", "33"}, 2, "bad FUNCTION 33: a key combination is given as"},
+    {{"set", "button", "1", "2", "45"}, 2, "bad FUNCTION 45"},
+    {{"set", "button", "1", "2", "99"}, 2, "bad FUNCTION 99"},  // no such gun preset
+    // No macro 48 of group 117; the code of macro M of group G is G * 256 + M - 1.
+    {{"set", "button", "1", "2", "29999"},
+     2,
+     "bad FUNCTION 29999: no macro 48 in group 117 (macro M of group G is G * 256 + M - 1)"},
     {{"macro"}, 2, "missing macro command"},
-    {{"macro", "rename", "1"}, 2, "unknown macro command 'rename'"},
+    {{"macro", "frob", "1"}, 2, "unknown macro command 'frob'"},
+    {{"macro", "rename", "1"}, 2, "missing MACRO"},
     {{"macro", "show", "1"}, 2, "missing MACRO"},
     {{"config"}, 2, "missing export, import or reset"},
     {{"config", "wipe"}, 2, "unknown config action 'wipe'"},
@@ -73,10 +101,17 @@ const BadInvocation kBadInvocations[] = {
     {{"macro", "list", "../../config"}, 1, "no macro group '../../config'"},
     {{"macro", "list", "0"}, 1, "no macro group '0'"},
     {{"macro", "show", "1", "99"}, 1, "no macro '99' in group 'Office'"},
-    {{"config", "import", "/nonexistent/config.ini"}, 1, "A file could not be copied or loaded."},
-    {{"macro", "import-group", "/nonexistent/Shooter.dat"},
+    // The file and the system's reason, not only that something could not be copied.
+    {{"config", "import", "/nonexistent/config.ini"},
      1,
-     "A file could not be copied or loaded."},
+     "cannot read /nonexistent/config.ini: No such file or directory"},
+    {{"macro", "import-group", "/nonexistent.dat"},
+     1,
+     "cannot read /nonexistent.dat: No such file or directory"},
+    {{"macro", "import", "Office", "/"}, 1, "cannot read /: it is a folder"},
+    {{"macro", "export-group", "Office", "/nonexistent/dir/x.dat"},
+     1,
+     "cannot write /nonexistent/dir/x.dat: No such file or directory"},
     {{"--simulate=/nonexistent/dir/state.bin", "status"}, 1, "folder /nonexistent/dir does not"},
     {{"--simulate", "--report-log", "/nonexistent/dir/log", "status"},
      1,
@@ -140,8 +175,18 @@ TEST(KarvoctlUsage, ManPageDescribesEveryCommandAsTheHelpDoes) {
         std::string synopsis(c.synopsis);
         EXPECT_NE(text.find(synopsis), std::string::npos) << "man page lacks: " << synopsis;
     }
-    for (const char* option : {"--data", "--simulate", "--report-log", "--json", "EXIT STATUS"})
+    for (const char* option :
+         {"--data", "--simulate", "--report-log", "--json", "-V", "--step", "EXIT STATUS"})
         EXPECT_NE(text.find(option), std::string::npos) << option;
+    // Every sub-command and setting the help names (what completion offers after a command).
+    CliFixture cli;
+    for (const cli::CommandHelp& c : cli::HelpText::commands()) {
+        const CliResult words = cli.run({"__complete", "1", "--", std::string(c.name), ""});
+        std::istringstream lines(words.out);
+        for (std::string word; std::getline(lines, word);)
+            EXPECT_NE(text.find(word), std::string::npos)
+                << "man page lacks " << c.name << " " << word;
+    }
 }
 
 }  // namespace

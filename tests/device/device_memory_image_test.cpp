@@ -52,6 +52,23 @@ TEST(ImageWrites, ComeInTheMouseOrderWithOnlyHeaderByteOneForTheMainProduct) {
     EXPECT_TRUE(image.notices().empty());
 }
 
+// A first profile without any primary click (an emptied configuration) would give a mouse
+// nobody can click with: its first button, when it has no function, is written as one.
+TEST(ImageWithNoFunctions, KeepsAPrimaryClickOnTheFirstProfile) {
+    DownloadConfig config;
+    config.button(0, 0).function = 0;
+    auto image = config.image();
+    EXPECT_TRUE(image.assignments().primaryClickRestored());
+    EXPECT_EQ(image.bytes()[8], 33);
+    EXPECT_EQ(image.assignments().slot(0, 0).function, 1);
+    EXPECT_EQ(config.settings.profiles[0].buttons[0].function, 0) << "the model is not changed";
+
+    config.button(0, 5).function = 1;  // a primary click elsewhere is enough
+    image = config.image();
+    EXPECT_FALSE(image.assignments().primaryClickRestored());
+    EXPECT_EQ(image.bytes()[8], 32);
+}
+
 TEST(ImageWrites, WriteTheWholeHeaderForTheOtherProduct) {
     DownloadConfig config;
     config.settings.currentProfile = 2;
@@ -66,10 +83,11 @@ TEST(ImageWrites, WriteTheWholeHeaderForTheOtherProduct) {
 }
 
 TEST(ImageWithNoFunctions, HoldsReactionBitsDescriptorsOfZeroAndAnEmptyMacroArea) {
-    DownloadConfig config;
+    DownloadConfig config;  // only the primary click of profile 0's first button
     config.button(1, 0).ledReactType = 1;
     const auto image = config.image();
-    EXPECT_EQ(at(image, 8, 8), Bytes(8, 32));
+    EXPECT_FALSE(image.assignments().primaryClickRestored());
+    EXPECT_EQ(at(image, 8, 8), (Bytes{33, 32, 32, 32, 32, 32, 32, 32}));
     EXPECT_EQ(image.bytes()[16], 32);
     EXPECT_EQ(at(image, 59, 3), Bytes(3, 32));
     EXPECT_EQ(at(image, 64, 8), (Bytes{0, 0, 0, 0x5F, 96, 32, 32, 32}));

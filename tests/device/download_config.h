@@ -15,10 +15,13 @@
 namespace karvo::testing {
 
 struct DownloadConfig {
+    // Every button's function is 0 but the first of profile 0, the primary click that a
+    // download keeps in any case.
     DownloadConfig() {
         description.keyNum = kButtonSlots;
         for (int s = 0; s < kButtonSlots; ++s)
             description.keyMap.map(s, s + 1);
+        settings.profiles[0].buttons[0].function = 1;
     }
 
     ButtonAssignment& button(int profile, int slot) {

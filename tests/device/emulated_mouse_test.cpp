@@ -147,6 +147,88 @@ TEST(EmulatedMouseInput, RaisesKeyProfileAndAdjustmentReports) {
               hid::InputRead::Status::TimedOut);
 }
 
+// The key bytes of profile 0 put keys 5 to 8 on DPI cycle, DPI up, DPI down and the profile
+// cycle; profile 1 has a "first profile" key on key 8. Levels 1, 3, 4 and 6 are enabled.
+void writeKeyFunctions(EmulatedMouse& mouse) {
+    mouse.setMemory(8 + 4, Bytes{32 + 6, 32 + 11, 32 + 12, 64 + 32 + 23});
+    mouse.setMemory(72 + 3, Bytes{26});
+    mouse.setMemory(25, Bytes{0b101101});
+}
+
+Bytes nextInput(EmulatedMouse& mouse) {
+    Bytes buffer(8);
+    EXPECT_EQ(mouse.readInput(buffer, std::chrono::milliseconds(0)).status,
+              hid::InputRead::Status::Report);
+    return Bytes(buffer.begin(), buffer.begin() + 3);
+}
+
+TEST(EmulatedMouseKeys, DpiKeysStepThroughTheEnabledLevels) {
+    ManualClock clock;
+    EmulatedMouse mouse(clock, {});
+    writeKeyFunctions(mouse);
+    const auto press = [&](int key) {
+        const auto done = mouse.keyDown(key);
+        mouse.keyUp(key);
+        EXPECT_EQ(nextInput(mouse), (Bytes{6, static_cast<std::uint8_t>(0xF0 + key),
+                                           static_cast<std::uint8_t>(done.dpiLevel)}));
+        EXPECT_EQ(nextInput(mouse), (Bytes{6, static_cast<std::uint8_t>(0xF0 + key),
+                                           static_cast<std::uint8_t>(0x80 | done.dpiLevel)}));
+        return done.dpiLevel;
+    };
+    EXPECT_EQ(press(6), 2) << "up skips the disabled level 2";
+    EXPECT_EQ(press(6), 3);
+    EXPECT_EQ(press(6), 5);
+    EXPECT_EQ(press(6), 5) << "up stops at the top";
+    EXPECT_EQ(press(7), 3);
+    EXPECT_EQ(press(5), 5) << "cycle";
+    EXPECT_EQ(press(5), 0) << "cycle goes round";
+    EXPECT_EQ(press(7), 0) << "down stops at the bottom";
+    EXPECT_EQ(mouse.memory(24, 1), (Bytes{0x18}));
+    EXPECT_EQ(press(1), 0) << "a key without a DPI function leaves the level";
+    EXPECT_EQ(mouse.profile(), 0);
+}
+
+TEST(EmulatedMouseKeys, ProfileKeysSwitchTheProfileTheStatusReports) {
+    const auto state = scratch("profile-keys.bin");
+    std::filesystem::remove(state);
+    ManualClock clock;
+    {
+        EmulatedMouse mouse(clock, keptIn(state));
+        writeKeyFunctions(mouse);
+        mouse.setMemory(1, Bytes{3});  // a download wrote profile 0 as current
+        const auto done = mouse.keyDown(8);
+        EXPECT_EQ(done.deviceFunction, 23);
+        EXPECT_EQ(done.profile, 1);
+        Bytes status(64, 0);
+        status[0] = 7;
+        ASSERT_TRUE(mouse.getFeature(status));
+        EXPECT_EQ(status[6], 1 << 2);
+        EXPECT_EQ(nextInput(mouse), (Bytes{6, 0xF8, 0}));
+        EXPECT_EQ(mouse.keyDown(8).profile, 0) << "profile 1 has 'first profile' on key 8";
+        EXPECT_EQ(mouse.keyDown(8).profile, 1);
+    }
+    // The firmware keeps the profile in its memory, so it lasts across runs.
+    EmulatedMouse again(clock, keptIn(state));
+    EXPECT_EQ(again.profile(), 1);
+    EXPECT_EQ(again.memory(1, 1), (Bytes{(1 << 5) | 3}));
+}
+
+TEST(EmulatedMouseKeys, ARefreshTakesTheProfileAndLevelTheDownloadWrote) {
+    ManualClock clock;
+    EmulatedMouse mouse(clock, {});
+    for (const auto& [address, value] : {std::pair{1, (2 << 5) | 3}, std::pair{24, 0x18 + 4}}) {
+        mouse.setFeature(access(0x03, 0, static_cast<std::uint16_t>(address),
+                                static_cast<std::uint8_t>(value), 0));
+        mouse.setFeature(access(0x09, 0, static_cast<std::uint16_t>(address), 0, 0));
+        mouse.setFeature(access(0x00, 0, 0, 0, 0));
+    }
+    EXPECT_EQ(mouse.profile(), 0) << "taken at the refresh, not before";
+    mouse.setFeature(access(0x10, 0, 0, 0, 0));
+    EXPECT_EQ(mouse.profile(), 2);
+    EXPECT_EQ(mouse.dpiLevel(), 4);
+    EXPECT_TRUE(mouse.protocolErrors().empty());
+}
+
 TEST(EmulatedMouseInput, UnpluggingWakesAWaitingReaderWithAFailure) {
     ManualClock clock;
     EmulatedMouse mouse(clock, {});

@@ -153,6 +153,42 @@ TEST(MacroPlayer, AbandoningEndsALongDelayWithinOneWaitSlice) {
     EXPECT_EQ(desk.clock.elapsed(), MacroPlayer::kWaitSlice);
 }
 
+// A clock on which every look at the time costs a millisecond, as if each step kept the
+// processor busy; it records when the player slept.
+class BusyClock final : public Clock {
+  public:
+    time_point now() const override {
+        now_ += milliseconds(1);
+        return now_;
+    }
+    void sleepFor(duration pause) override { sleepUntil(now_ + pause); }
+    void sleepUntil(time_point deadline) override {
+        sleeps.push_back(now_);
+        now_ = std::max(now_, deadline);
+    }
+    std::vector<time_point> sleeps;
+
+  private:
+    mutable time_point now_{};
+};
+
+TEST(MacroPlayer, RestsDuringAMacroWithoutDelaysSoItNeverHoldsTheProcessorLong) {
+    MouseOnDesk desk;
+    desk.attach();
+    BusyClock busy;
+    MacroPlayer player(desk.link, busy, 1);
+    const MacroRecord m =
+        macroOf({{stepkind::kPress, 4, 0, 0, 0}, {stepkind::kRelease, 4, 0, 0, 0}});
+    EXPECT_EQ(player.play(m, 200, always()), MacroPlayer::Outcome::Finished);
+    ASSERT_GT(busy.sleeps.size(), 3u);
+    Clock::time_point last{};
+    for (const Clock::time_point at : busy.sleeps) {
+        EXPECT_LE(at - last, MacroPlayer::kLongestBusy + milliseconds(5));
+        last = at + MacroPlayer::kRest;
+    }
+    EXPECT_EQ(sendTimes(*desk.mouse).size(), 400u);
+}
+
 TEST(PlaybackBuffer, ExtraByteBWrapsUpwardsAndStopsAtZeroDownwards) {
     PlaybackBuffer buffer;
     MacroRecord r;

@@ -3,7 +3,7 @@
 // language; the rest is the row or the whole file. Seed it with a row and the start of
 // constMacro.dat, each behind a selector byte (0x06: a version-3 row in English; 0x07: a group
 // file), and run with -max_len=20000 so that whole rows fit.
-#include <unistd.h>
+// fuzz-options: -max_len=20000
 
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "macro/macro_file.h"
+#include "tests/fuzz/fuzz_scratch.h"
 
 namespace {
 
@@ -38,12 +39,6 @@ void checkRecord(const karvo::MacroRecord& r, const karvo::MacroFile& file) {
     check(row.find_first_not_of("0123456789") == std::string::npos);
 }
 
-const std::filesystem::path& scratchFile() {
-    static const std::filesystem::path path = std::filesystem::temp_directory_path() /
-                                              ("karvo-fuzz-" + std::to_string(getpid()) + ".dat");
-    return path;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -62,12 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         checkRecord(file.decodeRow(file.encodeRow(r), 3), file);
         return 0;
     }
-    {
-        std::ofstream out(scratchFile(), std::ios::binary | std::ios::trunc);
-        out.write(rest.data(), static_cast<std::streamsize>(rest.size()));
-    }
+    const auto groupFile = karvo::fuzz::Scratch::get().write("group.dat", rest);
     karvo::MacroTable table;
-    file.readGroup(scratchFile(), table);
+    file.readGroup(groupFile, table);
+    karvo::fuzz::Scratch::get().clear();
     check(table.count() <= karvo::MacroTable::kMaxMacros);
     check(table.blank() == karvo::MacroRecord{});
     for (const karvo::MacroRecord& r : table.macros())

@@ -105,6 +105,7 @@ TEST(MacroImage, WritesEachStepKindAsItsEntry) {
         {"restore sensitivity", {kRestoreSensitivity, kSensitivity, 2, 0, 3}, {0x03, 0xF8, 2, 0}},
         {"sensitivity of another kind", {kPress, kSensitivity, 2, 0, 3}, {0x00, 0xF8, 2, 0}},
         {"reserved 247", {kPress, kReserved247, 0, 0, 3}, {0, 0, 0, 0}},
+        {"undefined key 245", {kPress, 245, 0, 0, 3}, {0, 0, 0, 0}},
         {"long press with fillers", {kPress, 0x04, 0, 0, 300}, {0xAE, 0x04, 0x7F, 0, 0x7F, 0}},
         {"long move, fillers after its distances",
          {kMoveRightDown, kMove, 1, 1, 128},

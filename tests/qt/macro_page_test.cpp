@@ -12,6 +12,8 @@
 #include <filesystem>
 
 #include "app/ckarvo_gmousedlg.h"
+#include "app/language_text_index.h"
+#include "app/macro_edit_commands.h"
 #include "app/macro_page_controls.h"
 #include "app/program_paths.h"
 #include "fake_window.h"
@@ -192,6 +194,54 @@ TEST(QtMacroPage, TheMacroPagePaintLeavesTheControlRectanglesAlone) {
     const QImage lighting = paintAlone();
     for (const QRect& r : controls)
         EXPECT_NE(lighting.pixel(r.center()), kMagenta);
+}
+
+TEST(QtMacroPage, ARightClickOpensTheStepMenuAndModifyEditsTheDelayInPlace) {
+    MacroWindow w;
+    std::vector<std::pair<MacroEditCommands::MenuRequest, QPoint>> menus;
+    MacroEditCommands commands{{w.library, w.controls, w.texts, w.keys, w.notifier, nullptr,
+                                nullptr, msOfDayNow, nullptr}};
+    qt::QtMacroPage& page = *w.window.macroPage();
+    page.setCommands(&commands, [&](const MacroEditCommands::MenuRequest& r, QPoint at) {
+        menus.emplace_back(r, at);
+    });
+    w.dlg.showPage(Page::Macro);
+    w.window.widget()->show();  // the lists learn their sizes
+    QApplication::processEvents();
+    CListBoxXI& macros = w.controls.macroList();
+    ASSERT_TRUE(macros.onKey(CListBoxXI::Key::Down));
+    ASSERT_TRUE(macros.onKey(CListBoxXI::Key::Down));
+    page.sync();
+    const auto selected = w.controls.selectedMacro();
+    ASSERT_TRUE(selected);
+    ASSERT_GE(w.controls.stepList().lines().size(), 2u);
+
+    // The delay line of the first step: the second line of the list.
+    const int lineHeight = w.controls.stepList().lineHeight();
+    const QPointF at(20, lineHeight + lineHeight / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, at, w.list(1)->mapToGlobal(at), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(w.list(1), &press);
+    ASSERT_EQ(menus.size(), 1u);
+    EXPECT_EQ(menus[0].first, (MacroEditCommands::MenuRequest{13, {1, 2}}));
+    EXPECT_EQ(menus[0].second, w.list(1)->mapToGlobal(at).toPoint());
+    EXPECT_EQ(w.controls.stepList().selection(), 1);
+
+    commands.onMenuPick(13, 1);
+    page.sync();
+    QLineEdit* box = nullptr;
+    for (QLineEdit* e : w.window.widget()->findChildren<QLineEdit*>())
+        if (e->isVisibleTo(w.window.widget()) && e->geometry().top() == w.list(1)->y() + lineHeight)
+            box = e;
+    ASSERT_NE(box, nullptr) << "the edit box covers the delay line";
+    const std::string suffix = w.texts.text(TextSection::Other, text::other::kDelaySuffix);
+    EXPECT_EQ(box->text().toStdString(), w.controls.stepList().lines()[1].text);
+    box->setText(QString::fromStdString("321" + suffix));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &enter);
+    EXPECT_FALSE(box->isVisibleTo(w.window.widget()));
+    EXPECT_EQ(w.library.groupMacro(selected->first, selected->second).steps[0].delay, 321);
+    EXPECT_EQ(w.controls.stepList().lines()[1].text, "321" + suffix);
 }
 
 }  // namespace

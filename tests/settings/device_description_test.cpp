@@ -83,3 +83,21 @@ TEST(DeviceDescription, CutsNamesToTheirBuffers) {
 
 }  // namespace
 }  // namespace karvo
+
+namespace karvo {
+namespace {
+
+TEST(DeviceDescription, TheDpiTableTakesTheFilesStepsAndKeepsTheDefaultForTheRest) {
+    testing::TempDir dir;
+    RecordingNotifier n;
+    const auto d = DeviceDescription::read(
+        dir.write("config.ini", "[DPI_TABLE]\r\nSTEP0=100\r\nSTEP5=x\r\nSTEP16=26000\r\n"), n);
+    EXPECT_EQ(d.dpiOf(0), 100);
+    EXPECT_EQ(d.dpiOf(5), DeviceDescription::kDefaultDpiTable[5]) << "unreadable: the default";
+    EXPECT_EQ(d.dpiOf(16), 26000);
+    EXPECT_EQ(d.dpiOf(99), 26000);
+    EXPECT_EQ(d.dpiOf(-1), 100);
+}
+
+}  // namespace
+}  // namespace karvo

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <random>
 #include <thread>
 
@@ -251,7 +255,7 @@ TEST(ProfileStore, ImportTakesOnlyAConfigurationOfThisProduct) {
         "foreign.ini", "[PRODUCTNAME]\r\nPRODUCTNAME_EN=Other\r\n[Config0]\r\nK0=5\r\n");
     const auto own = f.dir.write("own.ini",
                                  "[PRODUCTNAME]\r\nPRODUCTNAME_CN=\r\nPRODUCTNAME_EN=Karvo EN\r\n"
-                                 "[Config2]\r\nK0=6\r\n");
+                                 "[Config0]\r\n[Config1]\r\n[Config2]\r\nK0=6\r\n[Config3]\r\n");
 
     EXPECT_FALSE(f.store.importConfig(foreign, device, f.model));
     EXPECT_FALSE(f.store.importConfig(f.dir / "missing.ini", device, f.model));
@@ -301,6 +305,133 @@ TEST(ProfileStore, LoadsAndSavesOnTwoThreadsStayConsistent) {
     for (int p = 0; p < kProfiles; ++p) {
         EXPECT_EQ(file.get("Config" + std::to_string(p), "K0", "", 260), "29");
     }
+}
+
+TEST(ProfileStore, ImportRefusesAFileWithoutProfiles) {
+    Fixture f;
+    DeviceDescription device;
+    device.productNameEn = "Karvo EN";
+    f.dir.write("config.ini", "[Init]\r\nCurConfig=0\r\n");
+    const auto bare = f.dir.write("bare.ini", "[PRODUCTNAME]\r\nPRODUCTNAME_EN=Karvo EN\r\n");
+    EXPECT_FALSE(f.store.importConfig(bare, device, f.model));
+    EXPECT_EQ(f.dir.read("config.ini"), "[Init]\r\nCurConfig=0\r\n");
+    ASSERT_EQ(f.notifier.notices.size(), 1u);
+    EXPECT_NE(f.notifier.notices[0].text.find("no [Config0]"), std::string::npos);
+}
+
+// An emptied or cut config.ini would load as all zeros: a mouse without a left click after the
+// next apply. Each missing section comes from the factory copy, with a notice.
+TEST(ProfileStore, MissingSectionsComeFromTheResetCopy) {
+    Fixture f;
+    const std::string shipped = fileops::readFile(kShippedConfig).value();
+    f.dir.write("configReset.ini", shipped);
+    f.dir.write("config.ini", "");
+    f.loadAll();
+    const Settings s = f.model.snapshot();
+    EXPECT_EQ(s.profiles[0].buttons[0].function, 1);
+    EXPECT_EQ(s.profiles[3].buttons[0].function, 1);
+    EXPECT_EQ(s.shared.dpi[1].step, 4);
+    EXPECT_EQ(f.notifier.notices.size(), 4u);
+    EXPECT_NE(f.notifier.notices[0].text.find("no [Config0]"), std::string::npos);
+
+    // The next save writes them, so the file is whole again.
+    ASSERT_TRUE(f.store.saveAll(s));
+    SettingsModel again;
+    ProfileStore reread(f.dir.path(), f.keys, f.notifier);
+    f.notifier.notices.clear();
+    for (int p = 0; p < kProfiles; ++p)
+        ASSERT_TRUE(reread.loadProfile(again, p, ProfileStore::Source::Config));
+    EXPECT_TRUE(f.notifier.notices.empty());
+    EXPECT_EQ(again.snapshot().profiles, s.profiles);
+}
+
+// Another process (karvoctl beside the window) changed a key since this store read the file:
+// a save of other changes keeps it.
+TEST(ProfileStore, ASaveWritesOnlyWhatThisProgramChanged) {
+    Fixture f;
+    f.dir.write("config.ini", fileops::readFile(kShippedConfig).value());
+    f.model.edit([&](Settings& s) { s.currentProfile = f.store.readCurrentProfile(); });
+    f.loadAll();
+    ASSERT_TRUE(ini::writeString(f.store.configFile(), "ShareData", "FIRE_TIME", "200"));
+    ASSERT_TRUE(ini::writeString(f.store.configFile(), "Init", "CurConfig", "3"));
+    Settings mine = f.model.snapshot();
+    mine.shared.wheelSpeed = 9;
+    mine.profiles[2].buttons[1].function = 4;
+    ASSERT_TRUE(f.store.saveAll(mine));
+    const ini::IniSnapshot file(f.store.configFile());
+    EXPECT_EQ(file.getInt("ShareData", "FIRE_TIME", 5), 200);
+    EXPECT_EQ(file.getInt("Init", "CurConfig", 5), 3);
+    EXPECT_EQ(file.getInt("ShareData", "WHEEL_SPEED", 5), 9);
+    EXPECT_EQ(file.getInt("Config2", "K1", 5), 4);
+
+    // A key this store wrote once more with the same value is not rewritten either.
+    ASSERT_TRUE(ini::writeString(f.store.configFile(), "ShareData", "WHEEL_SPEED", "2"));
+    ASSERT_TRUE(f.store.saveAll(mine));
+    EXPECT_EQ(ini::IniSnapshot(f.store.configFile()).getInt("ShareData", "WHEEL_SPEED", 5), 2);
+}
+
+// Two processes that each load the configuration, change their own setting and save it all,
+// over and over, as two karvoctl set commands do: every change of both survives.
+TEST(ProfileStore, TwoProcessesSavingDifferentKeysLoseNothing) {
+    Fixture f;
+    f.dir.write("config.ini", fileops::readFile(kShippedConfig).value());
+    constexpr int kRounds = 200;
+    const auto bump = [&](std::int32_t SharedSettings::*field) {
+        for (int i = 0; i < kRounds; ++i) {
+            RecordingNotifier quiet;
+            ProfileStore store(f.dir.path(), f.keys, quiet);
+            SettingsModel model;
+            for (int p = 0; p < kProfiles; ++p)
+                store.loadProfile(model, p, ProfileStore::Source::Config);
+            Settings s = model.snapshot();
+            ++(s.shared.*field);
+            if (!store.saveAll(s))
+                ::_exit(3);
+        }
+        ::_exit(0);
+    };
+    f.loadAll();
+    const Settings start = f.model.snapshot();
+    std::vector<pid_t> children;
+    for (auto field : {&SharedSettings::fireTime, &SharedSettings::ledBrightness}) {
+        const pid_t pid = ::fork();
+        if (pid == 0)
+            bump(field);
+        children.push_back(pid);
+    }
+    for (const pid_t pid : children) {
+        int status = 0;
+        ::waitpid(pid, &status, 0);
+        EXPECT_EQ(status, 0);
+    }
+    const ini::IniSnapshot file(f.store.configFile());
+    EXPECT_EQ(file.getInt("ShareData", "FIRE_TIME", 5), start.shared.fireTime + kRounds);
+    EXPECT_EQ(file.getInt("ShareData", "LED_BRIGHT", 5), start.shared.ledBrightness + kRounds);
+}
+
+TEST(ProfileStore, AConfigurationThatIsALinkStaysALink) {
+    Fixture f;
+    std::filesystem::create_directories(f.dir / "dotfiles");
+    f.dir.write("dotfiles/config.ini", fileops::readFile(kShippedConfig).value());
+    std::filesystem::create_symlink("dotfiles/config.ini", f.dir / "config.ini");
+    f.loadAll();
+    Settings s = f.model.snapshot();
+    s.shared.wheelSpeed = 7;
+    ASSERT_TRUE(f.store.saveAll(s));
+    ASSERT_TRUE(f.store.saveDpiLevel(2));
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(f.dir / "config.ini")));
+    EXPECT_EQ(ini::IniSnapshot(f.dir / "dotfiles/config.ini").getInt("ShareData", "WHEEL_SPEED", 5),
+              7);
+}
+
+TEST(ProfileStore, ExportRefusesAPathThatIsNoRegularFile) {
+    Fixture f;
+    f.dir.write("config.ini", "[Init]\r\nCurConfig=2\r\n");
+    ASSERT_EQ(::mkfifo((f.dir / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(f.store.exportConfig(f.dir / "pipe"));
+    EXPECT_TRUE(std::filesystem::is_fifo(f.dir / "pipe"));
+    ASSERT_EQ(f.notifier.notices.size(), 1u);
+    EXPECT_NE(f.notifier.notices[0].text.find("not a regular file"), std::string::npos);
 }
 
 }  // namespace

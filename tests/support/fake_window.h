@@ -43,6 +43,8 @@ class FakeWindow final : public WindowHost {
     void showAbout() override { calls.push_back("about"); }
     SkinRect frame() const override { return frameRect; }
     bool hidden() const override { return isHidden; }
+    SkinRect workArea() const override { return work; }
+    void openUrl(std::string_view url) override { calls.push_back("url " + std::string(url)); }
 
     int invalidated = 0;
     std::vector<std::string> calls;
@@ -50,6 +52,7 @@ class FakeWindow final : public WindowHost {
     SkinRect frameRect{100, 50, 1100, 700};
     bool isHidden = false;
     bool hasTray = true;
+    SkinRect work;
     std::uintptr_t menuChoice = 0;
     std::pair<std::int32_t, std::int32_t> menuPoint{-1, -1};
     std::vector<SystemMenuEntry> menuEntries;

@@ -142,6 +142,8 @@ def lighting_page():
     for i in range(4):
         e[47 + i] = ("dir", 220 + i * 112, 488, 104, 36, None)
     e[45] = ("mirror", 220, 540, 216, 34, None)
+    # Opens the sound-reactive lighting dialog; its caption is the dialog's title.
+    e[20] = ("sound", 220, 608, 440, 36, None)
     e[78] = ("offarea", 24, 222, 676, 370, "")
     e[86] = ("caption", 736, 124, 320, 26, None)
     for n in range(8):

@@ -48,10 +48,10 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Vypnout", 1: "Levé kliknutí", 2: "Pravé kliknutí", 3: "Prostřední kliknutí",
-    4: "Zpět", 5: "Vpřed", 6: "Rychlá palba", 7: "Další funkce", 8: "Multimédia", 9: "Makro",
-    10: "Kombinace kláves", 11: "Profily", 12: "Cyklus DPI", 13: "Zvýšit DPI",
-    14: "Snížit DPI", 15: "Dočasná změna DPI", 16: "Dvojité kliknutí",
-    17: "Trojité kliknutí", 18: "Zpracuje počítač", 19: "Přepínání profilů",
+    4: "Zpět", 5: "Vpřed", 6: "Cyklus DPI", 7: "Další funkce", 8: "Multimédia", 9: "Makro",
+    10: "Kombinace kláves", 11: "Profily", 12: "Rychlá palba", 13: "Dvojité kliknutí",
+    14: "Trojité kliknutí", 15: "Dočasná změna DPI", 16: "Zvýšit DPI",
+    17: "Snížit DPI", 18: "Zpracuje počítač", 19: "Přepínání profilů",
     20: "Další profil", 21: "Předchozí profil", 22: "První profil",
     23: "Přehrát / pozastavit", 24: "Zastavit", 25: "Předchozí skladba",
     26: "Další skladba", 27: "Zesílit", 28: "Zeslabit", 29: "Ztlumit",

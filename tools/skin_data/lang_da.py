@@ -44,9 +44,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Deaktivér", 1: "Venstreklik", 2: "Højreklik", 3: "Midterklik", 4: "Tilbage",
-    5: "Frem", 6: "Hurtigskud", 7: "Flere funktioner", 8: "Multimedie", 9: "Makro",
-    10: "Tastekombination", 11: "Profiler", 12: "DPI-cyklus", 13: "DPI op", 14: "DPI ned",
-    15: "DPI-skift", 16: "Dobbeltklik", 17: "Tredobbelt klik", 18: "Håndteres af computeren",
+    5: "Frem", 6: "DPI-cyklus", 7: "Flere funktioner", 8: "Multimedie", 9: "Makro",
+    10: "Tastekombination", 11: "Profiler", 12: "Hurtigskud", 13: "Dobbeltklik", 14: "Tredobbelt klik",
+    15: "DPI-skift", 16: "DPI op", 17: "DPI ned", 18: "Håndteres af computeren",
     19: "Skift mellem profiler", 20: "Næste profil", 21: "Forrige profil",
     22: "Første profil", 23: "Afspil / pause", 24: "Stop", 25: "Forrige nummer",
     26: "Næste nummer", 27: "Lydstyrke op", 28: "Lydstyrke ned", 29: "Slå lyd fra",

@@ -44,9 +44,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Inaktiv", 1: "Linksklick", 2: "Rechtsklick", 3: "Mittelklick", 4: "Zurück",
-    5: "Vorwärts", 6: "Dauerfeuer", 7: "Weitere Funktionen", 8: "Multimedia", 9: "Makro",
-    10: "Tastenkombination", 11: "Profile", 12: "DPI-Wechsel", 13: "DPI hoch", 14: "DPI runter",
-    15: "DPI-Shift", 16: "Doppelklick", 17: "Dreifachklick", 18: "Vom PC ausgeführt",
+    5: "Vorwärts", 6: "DPI-Wechsel", 7: "Weitere Funktionen", 8: "Multimedia", 9: "Makro",
+    10: "Tastenkombination", 11: "Profile", 12: "Dauerfeuer", 13: "Doppelklick", 14: "Dreifachklick",
+    15: "DPI-Shift", 16: "DPI hoch", 17: "DPI runter", 18: "Vom PC ausgeführt",
     19: "Profile durchschalten", 20: "Nächstes Profil", 21: "Vorheriges Profil",
     22: "Erstes Profil", 23: "Wiedergabe / Pause", 24: "Stopp", 25: "Vorheriger Titel",
     26: "Nächster Titel", 27: "Lauter", 28: "Leiser", 29: "Stumm", 30: "Mediaplayer",

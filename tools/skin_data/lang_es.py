@@ -44,9 +44,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Inactivo", 1: "Clic izquierdo", 2: "Clic derecho", 3: "Clic central", 4: "Atrás",
-    5: "Adelante", 6: "Disparo rápido", 7: "Más funciones", 8: "Multimedia", 9: "Macro",
-    10: "Combinación de teclas", 11: "Perfiles", 12: "Ciclo DPI", 13: "Subir DPI",
-    14: "Bajar DPI", 15: "DPI de precisión", 16: "Doble clic", 17: "Triple clic",
+    5: "Adelante", 6: "Ciclo DPI", 7: "Más funciones", 8: "Multimedia", 9: "Macro",
+    10: "Combinación de teclas", 11: "Perfiles", 12: "Disparo rápido", 13: "Doble clic",
+    14: "Triple clic", 15: "DPI de precisión", 16: "Subir DPI", 17: "Bajar DPI",
     18: "Gestionado por el PC", 19: "Cambiar de perfil", 20: "Perfil siguiente",
     21: "Perfil anterior", 22: "Primer perfil", 23: "Reproducir / pausa", 24: "Detener",
     25: "Pista anterior", 26: "Pista siguiente", 27: "Subir volumen", 28: "Bajar volumen",

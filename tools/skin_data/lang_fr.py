@@ -45,9 +45,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Désactivé", 1: "Clic gauche", 2: "Clic droit", 3: "Clic milieu", 4: "Précédent",
-    5: "Suivant", 6: "Tir rapide", 7: "Autres fonctions", 8: "Multimédia", 9: "Macro",
-    10: "Combinaison de touches", 11: "Profils", 12: "Cycle DPI", 13: "DPI +", 14: "DPI -",
-    15: "DPI de précision", 16: "Double clic", 17: "Triple clic", 18: "Géré par le PC",
+    5: "Suivant", 6: "Cycle DPI", 7: "Autres fonctions", 8: "Multimédia", 9: "Macro",
+    10: "Combinaison de touches", 11: "Profils", 12: "Tir rapide", 13: "Double clic", 14: "Triple clic",
+    15: "DPI de précision", 16: "DPI +", 17: "DPI -", 18: "Géré par le PC",
     19: "Changer de profil", 20: "Profil suivant", 21: "Profil précédent",
     22: "Premier profil", 23: "Lecture / pause", 24: "Arrêt", 25: "Piste précédente",
     26: "Piste suivante", 27: "Volume +", 28: "Volume -", 29: "Muet", 30: "Lecteur multimédia",

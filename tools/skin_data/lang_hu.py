@@ -49,9 +49,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Letiltás", 1: "Bal kattintás", 2: "Jobb kattintás", 3: "Középső kattintás",
-    4: "Vissza", 5: "Előre", 6: "Gyorstüzelés", 7: "További funkciók", 8: "Multimédia",
-    9: "Makró", 10: "Billentyűkombináció", 11: "Profilok", 12: "DPI-ciklus", 13: "DPI fel",
-    14: "DPI le", 15: "Ideiglenes DPI", 16: "Dupla kattintás", 17: "Tripla kattintás",
+    4: "Vissza", 5: "Előre", 6: "DPI-ciklus", 7: "További funkciók", 8: "Multimédia",
+    9: "Makró", 10: "Billentyűkombináció", 11: "Profilok", 12: "Gyorstüzelés", 13: "Dupla kattintás",
+    14: "Tripla kattintás", 15: "Ideiglenes DPI", 16: "DPI fel", 17: "DPI le",
     18: "A számítógép kezeli", 19: "Profilok váltása", 20: "Következő profil",
     21: "Előző profil", 22: "Első profil", 23: "Lejátszás / szünet", 24: "Leállítás",
     25: "Előző szám", 26: "Következő szám", 27: "Hangerő fel", 28: "Hangerő le",

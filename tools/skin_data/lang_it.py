@@ -46,9 +46,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Disattiva", 1: "Clic sinistro", 2: "Clic destro", 3: "Clic centrale", 4: "Indietro",
-    5: "Avanti", 6: "Fuoco rapido", 7: "Altre funzioni", 8: "Multimedia", 9: "Macro",
-    10: "Combinazione di tasti", 11: "Profili", 12: "Ciclo DPI", 13: "Aumenta DPI",
-    14: "Riduci DPI", 15: "DPI di precisione", 16: "Doppio clic", 17: "Triplo clic",
+    5: "Avanti", 6: "Ciclo DPI", 7: "Altre funzioni", 8: "Multimedia", 9: "Macro",
+    10: "Combinazione di tasti", 11: "Profili", 12: "Fuoco rapido", 13: "Doppio clic",
+    14: "Triplo clic", 15: "DPI di precisione", 16: "Aumenta DPI", 17: "Riduci DPI",
     18: "Gestito dal PC", 19: "Ciclo profili", 20: "Profilo successivo",
     21: "Profilo precedente", 22: "Primo profilo", 23: "Riproduci / pausa", 24: "Stop",
     25: "Traccia precedente", 26: "Traccia successiva", 27: "Alza volume", 28: "Abbassa volume",

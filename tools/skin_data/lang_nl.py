@@ -45,9 +45,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Inactief", 1: "Linksklik", 2: "Rechtsklik", 3: "Middelklik", 4: "Terug",
-    5: "Vooruit", 6: "Snelvuur", 7: "Meer functies", 8: "Multimedia", 9: "Macro",
-    10: "Toetscombinatie", 11: "Profielen", 12: "DPI-cyclus", 13: "DPI omhoog",
-    14: "DPI omlaag", 15: "DPI-shift", 16: "Dubbelklik", 17: "Driedubbele klik",
+    5: "Vooruit", 6: "DPI-cyclus", 7: "Meer functies", 8: "Multimedia", 9: "Macro",
+    10: "Toetscombinatie", 11: "Profielen", 12: "Snelvuur", 13: "Dubbelklik",
+    14: "Driedubbele klik", 15: "DPI-shift", 16: "DPI omhoog", 17: "DPI omlaag",
     18: "Door de pc afgehandeld", 19: "Profielen doorlopen", 20: "Volgend profiel",
     21: "Vorig profiel", 22: "Eerste profiel", 23: "Afspelen / pauzeren", 24: "Stoppen",
     25: "Vorige track", 26: "Volgende track", 27: "Volume omhoog", 28: "Volume omlaag",

@@ -49,10 +49,10 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Wyłącz", 1: "Lewy przycisk", 2: "Prawy przycisk", 3: "Środkowy przycisk",
-    4: "Wstecz", 5: "Dalej", 6: "Szybki ogień", 7: "Więcej funkcji", 8: "Multimedia",
-    9: "Makro", 10: "Kombinacja klawiszy", 11: "Profile", 12: "Cykl DPI", 13: "DPI w górę",
-    14: "DPI w dół", 15: "Tymczasowa zmiana DPI", 16: "Dwukrotne kliknięcie",
-    17: "Trzykrotne kliknięcie", 18: "Obsługiwane przez komputer", 19: "Przełączanie profili",
+    4: "Wstecz", 5: "Dalej", 6: "Cykl DPI", 7: "Więcej funkcji", 8: "Multimedia",
+    9: "Makro", 10: "Kombinacja klawiszy", 11: "Profile", 12: "Szybki ogień", 13: "Dwukrotne kliknięcie",
+    14: "Trzykrotne kliknięcie", 15: "Tymczasowa zmiana DPI", 16: "DPI w górę",
+    17: "DPI w dół", 18: "Obsługiwane przez komputer", 19: "Przełączanie profili",
     20: "Następny profil", 21: "Poprzedni profil", 22: "Pierwszy profil",
     23: "Odtwórz / pauza", 24: "Stop", 25: "Poprzedni utwór", 26: "Następny utwór",
     27: "Głośniej", 28: "Ciszej", 29: "Wycisz", 30: "Odtwarzacz multimediów", 31: "Poczta",

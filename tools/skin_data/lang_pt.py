@@ -44,9 +44,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Desativar", 1: "Clique esquerdo", 2: "Clique direito", 3: "Clique do meio",
-    4: "Retroceder", 5: "Avançar", 6: "Disparo rápido", 7: "Mais funções", 8: "Multimédia",
-    9: "Macro", 10: "Combinação de teclas", 11: "Perfis", 12: "Ciclo de DPI", 13: "Aumentar DPI",
-    14: "Diminuir DPI", 15: "DPI de precisão", 16: "Duplo clique", 17: "Triplo clique",
+    4: "Retroceder", 5: "Avançar", 6: "Ciclo de DPI", 7: "Mais funções", 8: "Multimédia",
+    9: "Macro", 10: "Combinação de teclas", 11: "Perfis", 12: "Disparo rápido", 13: "Duplo clique",
+    14: "Triplo clique", 15: "DPI de precisão", 16: "Aumentar DPI", 17: "Diminuir DPI",
     18: "Gerido pelo PC", 19: "Alternar perfis", 20: "Perfil seguinte", 21: "Perfil anterior",
     22: "Primeiro perfil", 23: "Reproduzir / pausa", 24: "Parar", 25: "Faixa anterior",
     26: "Faixa seguinte", 27: "Aumentar volume", 28: "Diminuir volume", 29: "Sem som",

@@ -45,9 +45,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Desativar", 1: "Clique esquerdo", 2: "Clique direito", 3: "Clique do meio",
-    4: "Voltar", 5: "Avançar", 6: "Disparo rápido", 7: "Mais funções", 8: "Multimídia",
-    9: "Macro", 10: "Combinação de teclas", 11: "Perfis", 12: "Ciclo de DPI", 13: "Aumentar DPI",
-    14: "Diminuir DPI", 15: "DPI de precisão", 16: "Clique duplo", 17: "Clique triplo",
+    4: "Voltar", 5: "Avançar", 6: "Ciclo de DPI", 7: "Mais funções", 8: "Multimídia",
+    9: "Macro", 10: "Combinação de teclas", 11: "Perfis", 12: "Disparo rápido", 13: "Clique duplo",
+    14: "Clique triplo", 15: "DPI de precisão", 16: "Aumentar DPI", 17: "Diminuir DPI",
     18: "Gerenciado pelo PC", 19: "Alternar perfis", 20: "Próximo perfil", 21: "Perfil anterior",
     22: "Primeiro perfil", 23: "Reproduzir / pausar", 24: "Parar", 25: "Faixa anterior",
     26: "Próxima faixa", 27: "Aumentar volume", 28: "Diminuir volume", 29: "Mudo",

@@ -49,9 +49,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Onemogoči", 1: "Levi klik", 2: "Desni klik", 3: "Srednji klik", 4: "Nazaj",
-    5: "Naprej", 6: "Hitro streljanje", 7: "Več funkcij", 8: "Večpredstavnost", 9: "Makro",
-    10: "Kombinacija tipk", 11: "Profili", 12: "Cikel DPI", 13: "Povečaj DPI",
-    14: "Zmanjšaj DPI", 15: "Začasni DPI", 16: "Dvoklik", 17: "Troklik",
+    5: "Naprej", 6: "Cikel DPI", 7: "Več funkcij", 8: "Večpredstavnost", 9: "Makro",
+    10: "Kombinacija tipk", 11: "Profili", 12: "Hitro streljanje", 13: "Dvoklik",
+    14: "Troklik", 15: "Začasni DPI", 16: "Povečaj DPI", 17: "Zmanjšaj DPI",
     18: "Obdela računalnik", 19: "Menjava profilov", 20: "Naslednji profil",
     21: "Prejšnji profil", 22: "Prvi profil", 23: "Predvajaj / premor", 24: "Ustavi",
     25: "Prejšnja skladba", 26: "Naslednja skladba", 27: "Glasneje", 28: "Tiše",

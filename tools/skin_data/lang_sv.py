@@ -45,9 +45,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Inaktiv", 1: "Vänsterklick", 2: "Högerklick", 3: "Mittenklick", 4: "Bakåt",
-    5: "Framåt", 6: "Snabbeld", 7: "Fler funktioner", 8: "Multimedia", 9: "Makro",
-    10: "Tangentkombination", 11: "Profiler", 12: "DPI-cykel", 13: "DPI upp", 14: "DPI ned",
-    15: "DPI-skift", 16: "Dubbelklick", 17: "Trippelklick", 18: "Hanteras av datorn",
+    5: "Framåt", 6: "DPI-cykel", 7: "Fler funktioner", 8: "Multimedia", 9: "Makro",
+    10: "Tangentkombination", 11: "Profiler", 12: "Snabbeld", 13: "Dubbelklick", 14: "Trippelklick",
+    15: "DPI-skift", 16: "DPI upp", 17: "DPI ned", 18: "Hanteras av datorn",
     19: "Växla mellan profiler", 20: "Nästa profil", 21: "Föregående profil",
     22: "Första profilen", 23: "Spela upp / pausa", 24: "Stopp", 25: "Föregående spår",
     26: "Nästa spår", 27: "Volym upp", 28: "Volym ned", 29: "Ljud av", 30: "Mediaspelare",

@@ -44,9 +44,9 @@ LAYOUT = {
 
 FUNCTIONS = {
     0: "Kapalı", 1: "Sol tık", 2: "Sağ tık", 3: "Orta tık", 4: "Geri", 5: "İleri",
-    6: "Seri atış", 7: "Diğer işlevler", 8: "Multimedya", 9: "Makro",
-    10: "Tuş kombinasyonu", 11: "Profiller", 12: "DPI döngüsü", 13: "DPI artır",
-    14: "DPI azalt", 15: "Geçici DPI değişimi", 16: "Çift tık", 17: "Üçlü tık",
+    6: "DPI döngüsü", 7: "Diğer işlevler", 8: "Multimedya", 9: "Makro",
+    10: "Tuş kombinasyonu", 11: "Profiller", 12: "Seri atış", 13: "Çift tık",
+    14: "Üçlü tık", 15: "Geçici DPI değişimi", 16: "DPI artır", 17: "DPI azalt",
     18: "Bu PC tarafından işlenir", 19: "Profiller arasında geçiş", 20: "Sonraki profil",
     21: "Önceki profil", 22: "İlk profil", 23: "Oynat / duraklat", 24: "Durdur",
     25: "Önceki parça", 26: "Sonraki parça", 27: "Sesi aç", 28: "Sesi kıs", 29: "Sessiz",

@@ -173,7 +173,7 @@ def write_language(folder, texts):
         "skin_mac.ini": window_file(geometry.macro_page(), lay["mac"])
         + boxes("EDIT", geometry.MACRO_EDIT, "edit")
         + boxes("MACRODISPLAY", geometry.MACRO_DISPLAY, "list"),
-        "skin_color.ini": window_file(geometry.lighting_page(), lay["color"]),
+        "skin_color.ini": window_file(geometry.lighting_page(), {20: lay["sound"][0], **lay["color"]}),
         "LBWarning.ini": window_file(geometry.warning(), lay["warning"]),
         "mac_color.ini": window_file(geometry.mac_color(), lay["mac_color"]),
         "skin_keyset.ini": dialog_file(geometry.keyset(), lay["keyset"]),

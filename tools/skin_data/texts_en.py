@@ -52,9 +52,9 @@ LAYOUT = {
 # [FUN_STRING] of skin_main.ini: function names by code, and the special functions.
 FUNCTIONS = {
     0: "Disable", 1: "Left click", 2: "Right click", 3: "Middle click", 4: "Back", 5: "Forward",
-    6: "Fire key", 7: "More functions", 8: "Multimedia", 9: "Macro", 10: "Key combination",
-    11: "Profiles", 12: "DPI cycle", 13: "DPI up", 14: "DPI down", 15: "DPI shift",
-    16: "Double click", 17: "Triple click", 18: "Handled by this PC", 19: "Cycle profiles",
+    6: "DPI cycle", 7: "More functions", 8: "Multimedia", 9: "Macro", 10: "Key combination",
+    11: "Profiles", 12: "Fire key", 13: "Double click", 14: "Triple click", 15: "DPI shift",
+    16: "DPI up", 17: "DPI down", 18: "Handled by this PC", 19: "Cycle profiles",
     20: "Next profile",
     21: "Previous profile", 22: "First profile", 23: "Play / pause", 24: "Stop",
     25: "Previous track", 26: "Next track", 27: "Volume up", 28: "Volume down", 29: "Mute",

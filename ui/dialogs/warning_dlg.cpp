@@ -155,7 +155,12 @@ void WarningDlg::paint(Canvas& canvas) {
         const TextSize size = runner_.pictureSize(pictures_.normal);
         area = {0, 0, size.width, size.height};
     }
-    drawCentredText(canvas, message_, area, FontRole::Body, kWhite, 2);
+    drawWrappedText(canvas, message_, area, FontRole::Body, kWhite, 2);
+    for (const int entry : {wl::kFirstButton, wl::kSecondButton}) {
+        if (layout_ && !layout_->text(entry).empty())
+            drawCentredText(canvas, layout_->text(entry), toPicture(rect(entry), scale_),
+                            FontRole::Body, kWhite, 0);
+    }
     canvas.finish(scale_);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/skin/advanced_page_painter.h"
 
 #include <algorithm>
+#include <string>
 
 #include "ui/skin/layout_index.h"
 #include "ui/skin/slider_math.h"
@@ -68,6 +69,24 @@ void AdvancedPagePainter::paint(Canvas& canvas, const PageView& view) {
     plain(adv::kPointerSpeed, s.pointerSpeed, 11);
     plain(adv::kWheelSpeed, s.wheelSpeed, 11);
     plain(adv::kFireTime, s.fireTime, 300);
+
+    // The values the sliders stand for, readable: the DPI in its box, the others at the right
+    // end of the line above their slider.
+    if (view.activeDpi > 0) {
+        drawCentredText(canvas, std::to_string(view.activeDpi) + " DPI",
+                        toPicture(table.rect(adv::kDpiValue), scale), FontRole::Body, kWhite);
+    }
+    const auto value = [&](int entry, const std::string& text) {
+        const SkinRect r = toPicture(table.rect(entry), scale);
+        if (r.empty())
+            return;
+        const TextSize size = canvas.measureText(text, FontRole::Body);
+        canvas.drawText(text, r.x + r.width - size.width, r.y - size.height - 6, FontRole::Body,
+                        kWhite);
+    };
+    value(adv::kPointerSpeed, std::to_string(s.pointerSpeed));
+    value(adv::kWheelSpeed, std::to_string(s.wheelSpeed));
+    value(adv::kFireTime, std::to_string(s.fireTime) + " ms");
 
     const int rate = std::min<int>(s.usbSpeed, adv::kRateCount - 1);
     view.copy(canvas, down, table, adv::kRateFirst + rate);

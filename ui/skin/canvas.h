@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/skin/skin_layout.h"
 
@@ -65,6 +66,15 @@ inline SkinRect toPicture(const SkinRect& r, int scale) {
 // Draws `text` centred in `rect` (picture pixels): x = left + (width - text width) / 2,
 // y = top + (height - text height) / 2, plus `dx` to the right.
 void drawCentredText(Canvas& canvas, std::string_view text, const SkinRect& rect, FontRole role,
+                     ColourRef colour, std::int32_t dx = 0);
+
+// The lines `text` takes in `width` pixels: broken at spaces and at line feeds, a word wider
+// than the width cut between characters.
+std::vector<std::string> wrapText(Canvas& canvas, std::string_view text, std::int32_t width,
+                                  FontRole role);
+// Draws `text` wrapped to `rect`'s width, each line centred, the block centred vertically (or
+// from the top when it is taller than the rectangle).
+void drawWrappedText(Canvas& canvas, std::string_view text, const SkinRect& rect, FontRole role,
                      ColourRef colour, std::int32_t dx = 0);
 
 }  // namespace karvo

@@ -133,6 +133,7 @@ constexpr Control kLighting[] = {
     {14, L::Indicator, "custom colours on"},
     {17, L::Segment, "effects on"},
     {19, L::Segment, "lights off"},
+    {20, L::Button, "sound-reactive lighting"},
     {35, L::Dropdown, "effect menu"},
     {40, L::Slider, "brightness"},
     {41, L::Slider, "speed"},

@@ -88,6 +88,17 @@ void LightingPagePainter::paint(Canvas& canvas, const PageView& view) {
     }
     for (const int entry : coveredEntries(s.ledType))
         view.copy(canvas, view.pictures.ledNull, table, entry);
+    // The colour cycle's preview: the user colour the lighting animation stands on, as a band
+    // across the middle of the preview area.
+    if (s.ledType == 1) {
+        const SkinRect area = toPicture(table.rect(li::kPreviewArea), scale);
+        const int k = std::clamp(view.previewColour, 0, li::kUserColours - 1);
+        if (!area.empty()) {
+            canvas.fillRect({area.x + area.width / 8, area.y + area.height / 3,
+                             area.width - area.width / 4, area.height / 3},
+                            screenColour(s.userColour[static_cast<std::size_t>(k)]));
+        }
+    }
 }
 
 }  // namespace karvo

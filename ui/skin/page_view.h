@@ -45,6 +45,10 @@ struct PageView {
     bool pressed = false;
     // The playback mode of the macro selected in the macro list; nothing while none is.
     std::optional<int> selectedMacroMode;
+    // The user colour the lighting page's preview shows (the lighting animation moves it).
+    int previewColour = 0;
+    // The active DPI level's sensitivity in DPI (the device description's table); 0: not shown.
+    int activeDpi = 0;
 
     int scale() const { return skin.scale(); }
     const ImageStateSet& set() const { return pictures.of(page); }

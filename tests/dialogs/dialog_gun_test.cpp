@@ -1,0 +1,177 @@
+// The gun preset dialog over the shipped presets: what its boxes show, the mode buttons, OK
+// saving the preset with its strength, cancel leaving the file alone, and what it paints.
+#include "ui/dialogs/dialog_gun.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/window_messages.h"
+#include "fake_window.h"
+#include "recording_canvas.h"
+#include "tests/app/macro_page_fixture.h"
+#include "ui/skin/dialog_layout.h"
+#include "ui/skin/layout_index.h"
+
+namespace karvo {
+namespace {
+
+namespace gl = skin::gun;
+namespace fs = std::filesystem;
+
+struct GunFixture : testing::MacroPageFixture {
+    GunFixture() {
+        fs::copy(fs::path(KARVO_DATA_OUT_DIR) / "Gun", paths.skinFolder / "Gun",
+                 fs::copy_options::recursive);
+        auto loaded = DialogLayout::load(paths.languageFolder, LayoutFile::Gun, 1, notifier);
+        EXPECT_TRUE(loaded);
+        if (loaded)
+            layout = *loaded;
+        presetFile = library.withPresets([](GunPresets& p) { return p.file(); });
+    }
+    CDialogGun make() {
+        return CDialogGun({library, queue, notifier, [this](std::size_t i) { menus.push_back(i); }},
+                          layout.layout(), layout.editFields(),
+                          {"gun_mask.jpg", "gun_normal.jpg", "gun_over.jpg", "gun_down.jpg",
+                           (paths.skinFolder / "Gun").string()},
+                          1);
+    }
+    void click(CDialogGun& dlg, int entry) {
+        const SkinRect r = layout.layout().rect(entry);
+        const int x = r.x + r.width / 2;
+        const int y = r.y + r.height / 2;
+        dlg.onMouseMove(x, y);
+        dlg.onLeftDown(x, y);
+        dlg.onLeftUp(x, y);
+    }
+    static std::string bytes(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    MacroRecord stored(std::size_t i) {
+        return library.withPresets([&](GunPresets& p) { return *p.preset(i); });
+    }
+
+    DialogLayout layout;
+    testing::RecordingQueue queue;
+    std::vector<std::size_t> menus;
+    fs::path presetFile;
+};
+
+TEST_F(GunFixture, BoxesShowThePresetsValues) {
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    const MacroRecord p = stored(0);
+    EXPECT_EQ(dlg.boxes()[gl::kEditInterval].text, std::to_string(p.steps[0].delay));
+    EXPECT_EQ(dlg.boxes()[gl::kEditRepeat].enabled, (p.mode & 3) == 0);
+    EXPECT_EQ(dlg.boxes()[gl::kEditStrength].text,
+              p.extraA ? std::to_string(p.extraB) : std::string("10"));
+    EXPECT_TRUE(notifier.notices.empty());  // the weapon picture exists
+}
+
+TEST_F(GunFixture, ModeButtonsSwitchTheRepeatBoxAndCancelSavesNothing) {
+    const std::string before = bytes(presetFile);
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    click(dlg, gl::kModeHeld);
+    EXPECT_EQ(dlg.boxes()[gl::kEditRepeat], (CDialogGun::Box{"1", false}));
+    dlg.onBoxEdited(gl::kEditRepeat, "40");  // a disabled box takes nothing
+    EXPECT_EQ(dlg.boxes()[gl::kEditRepeat].text, "1");
+    click(dlg, gl::kModeCount);
+    EXPECT_TRUE(dlg.boxes()[gl::kEditRepeat].enabled);
+    EXPECT_GE(CDialogGun::boxValue(dlg.boxes()[gl::kEditRepeat].text), 1);
+    dlg.onBoxEdited(gl::kEditStrength, "77");
+    click(dlg, gl::kCancel);
+    EXPECT_EQ(dlg.result(), CDialogGun::kCancel);
+    EXPECT_EQ(bytes(presetFile), before);
+    ASSERT_EQ(queue.posted.size(), 1u);
+    EXPECT_EQ(queue.posted[0].id, msg::WM_GUN_DIALOG_DONE);
+}
+
+TEST_F(GunFixture, OkStoresTheValuesAndTheStrengthInEveryVerticalMove) {
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    click(dlg, gl::kModeCount);
+    dlg.onBoxEdited(gl::kEditRepeat, "3");
+    dlg.onBoxEdited(gl::kEditInterval, "95");
+    dlg.onBoxEdited(gl::kEditStrength, "250");  // clamped to 99
+    click(dlg, gl::kOk);
+    EXPECT_EQ(dlg.result(), CDialogGun::kOk);
+    // What the file holds now, read again from disk.
+    MacroFile file(keys, 1);
+    MacroTable table;
+    ASSERT_TRUE(file.readGroup(presetFile, table));
+    const MacroRecord p = *table.macro(0);
+    EXPECT_EQ(p.repeatCount, 3);
+    EXPECT_EQ(p.steps[0].delay, 95);
+    EXPECT_EQ(p.steps[1].delay, 95);
+    EXPECT_EQ(p.extraA, 1);
+    EXPECT_EQ(p.extraB, 99);
+    int moves = 0;
+    for (const MacroAction& s : p.validSteps())
+        if (s.key == macrokey::kMove && s.p1 != 0) {
+            EXPECT_EQ(s.p1, 99);
+            ++moves;
+        }
+    EXPECT_GT(moves, 0);
+    EXPECT_EQ(stored(0), p);
+}
+
+TEST_F(GunFixture, ThePictureStepsThroughThePresetsAndTheMenuButtonAsksForTheMenu) {
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    const std::size_t count = library.presetCount();
+    ASSERT_GT(count, 1u);
+    click(dlg, gl::kPicture);
+    EXPECT_EQ(dlg.presetIndex(), 1u);
+    EXPECT_EQ(dlg.preset().nameUtf8(), stored(1).nameUtf8());
+    click(dlg, gl::kMenu);
+    EXPECT_EQ(menus, (std::vector<std::size_t>{1}));
+    EXPECT_FALSE(dlg.result());
+
+    testing::RecordingCanvas canvas;
+    dlg.paint(canvas);
+    bool weapon = false, name = false;
+    for (const auto& op : canvas.ops) {
+        weapon |= op.kind == testing::RecordingCanvas::Op::Kind::Picture &&
+                  op.picture == (paths.skinFolder / "Gun" / "2.jpg").string();
+        name |= op.kind == testing::RecordingCanvas::Op::Kind::Text &&
+                op.picture == stored(1).nameUtf8();
+    }
+    EXPECT_TRUE(weapon);
+    EXPECT_TRUE(name);
+}
+
+TEST_F(GunFixture, ChoosingAnotherPresetKeepsTheShownOnesShotsAndStrength) {
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    click(dlg, gl::kModeCount);
+    dlg.onBoxEdited(gl::kEditRepeat, "7");
+    dlg.onBoxEdited(gl::kEditStrength, "31");
+    dlg.onPresetChosen(2);
+    EXPECT_EQ(dlg.presetIndex(), 2u);
+    const MacroRecord first = stored(0);
+    EXPECT_EQ(first.repeatCount, 7);
+    EXPECT_EQ(first.mode & 3, 0);
+    for (const MacroAction& s : first.validSteps()) {
+        if (s.key == macrokey::kMove && s.p1 != 0) {
+            EXPECT_EQ(s.p1, 31);
+        }
+    }
+    EXPECT_FALSE(dlg.result());
+}
+
+TEST_F(GunFixture, AMissingWeaponPictureIsToldOnce) {
+    fs::remove(paths.skinFolder / "Gun" / "1.jpg");
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    dlg.open(0);
+    ASSERT_EQ(notifier.notices.size(), 1u);
+    EXPECT_EQ(notifier.notices[0].text, CDialogGun::kMissingPictureText);
+}
+
+}  // namespace
+}  // namespace karvo

@@ -1,0 +1,144 @@
+// The window program as main() builds it, on a copy of the data tree and the emulated mouse
+// with the real clock: for the end-to-end test and the apply benchmark.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "app/ckarvo_gmousedlg.h"
+#include "app/device_threads.h"
+#include "app/lighting_animation.h"
+#include "app/macro_page_controls.h"
+#include "app/program_actions.h"
+#include "app/program_state.h"
+#include "app/startup_sequence.h"
+#include "app/window_messages.h"
+#include "device/sim/emulated_device_notifier.h"
+#include "device/sim/emulated_hid_backend.h"
+#include "device/sim/emulated_mouse.h"
+#include "platform/null_pointer_settings.h"
+#include "platform/qt/picture_cache.h"
+#include "platform/qt/qt_fonts.h"
+#include "platform/qt/qt_main_window.h"
+#include "platform/qt/qt_message_queue.h"
+#include "platform/qt/qt_modal_runner.h"
+#include "platform/qt/qt_startup_platform.h"
+#include "ui/dialogs/warning_dlg.h"
+
+namespace karvo::testing {
+
+namespace fs = std::filesystem;
+
+// The colour dialog answers with one colour.
+class PickedColour final : public ColourDialog {
+  public:
+    std::optional<RgbColour> choose(RgbColour) override { return RgbColour{255, 32, 0}; }
+};
+
+struct WindowProgram {
+    explicit WindowProgram(const fs::path& folder) : programFolder(folder) {
+        mouse = std::make_shared<sim::EmulatedMouse>(clock, [&] {
+            sim::EmulatedMouse::Options o;
+            o.keepReports = false;
+            o.stateFile = folder / "mouse.bin";
+            return o;
+        }());
+        emulated.setNotifier(&emulatedNotifier);
+        emulated.plug(mouse, "sim:0");
+        window.attach(dlg);
+        dlg.setColourDialog(&colours);
+        dlg.setActions(&actions);
+        queue.setHandler([this](const WindowMessage& m) {
+            dlg.onMessage(m);
+            if (m.id == msg::WM_DOWNLOAD_DONE)
+                ++downloadsDone;
+        });
+    }
+    ~WindowProgram() {
+        actions.waitForApply();
+        deviceThreads->stop();
+        state.downloader.waitForWorker();
+        state.link.close();
+    }
+
+    fs::path programFolder;
+    SystemClock clock;
+    std::shared_ptr<sim::EmulatedMouse> mouse;
+    sim::EmulatedHidBackend emulated;
+    sim::EmulatedDeviceNotifier emulatedNotifier;
+    NullPointerSettings pointer;
+    qt::PictureCache pictures;
+    qt::QtFonts fonts;
+    qt::QtMessageQueue queue;
+    qt::QtModalRunner runner{pictures, fonts};
+    WarningDlg warning{runner, queue, {}};
+    qt::QtMainWindow window{pictures, fonts, queue};
+    ProgramState state{programFolder, warning, pointer};
+    CKarvo_GMouseDlg dlg{{state.skin, state.settings, window, queue, warning, &state.link,
+                          &state.macroRegion, &state.keys, &state.description},
+                         {},
+                         0};
+    MacroPageControls macroControls{
+        {state.macros, state.texts, state.keys, state.skin, state.settings, {}}};
+    PickedColour colours;
+    LightingAnimation lighting{state.settings, [this] { return dlg.lightingPageShown(); },
+                               [this] {
+                                   queue.post({msg::WM_REPAINT, 0, 0});
+                               }};
+    ProgramActions actions{{state, queue, warning, nullptr, &macroControls, nullptr, &lighting}};
+    std::unique_ptr<DeviceThreads> deviceThreads = makeDeviceThreads();
+    int downloadsDone = 0;
+
+    // Runs the start-up sequence and shows the window; false when the mouse was not found.
+    bool start() {
+        platform = std::make_unique<qt::QtStartupPlatform>(
+            window, fonts, pictures, emulated, &emulatedNotifier, pointer, &macroControls);
+        StartupSequence startup(
+            state, {*platform, window, queue, warning, *deviceThreads, nullptr, &warning});
+        if (startup.run("") != StartupSequence::Result::Running)
+            return false;
+        dlg.setPictures(PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
+                        state.description.keyNum);
+        window.widget()->show();
+        return true;
+    }
+    std::unique_ptr<qt::QtStartupPlatform> platform;
+};
+
+inline std::vector<char> readAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// A press and release at the centre of `r` (window pixels), after a move there.
+inline void clickAt(QWidget* w, const SkinRect& r) {
+    const QPointF p(r.x + r.width / 2.0, r.y + r.height / 2.0);
+    QMouseEvent move(QEvent::MouseMove, p, p, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, p, p, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, p, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    QApplication::sendEvent(w, &press);
+    QApplication::sendEvent(w, &release);
+    QApplication::processEvents();
+}
+
+// Handles the window's events until `done` or `limitMs` have passed.
+template <class F>
+bool runUntil(F done, int limitMs = 20000) {
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < limitMs)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+}  // namespace karvo::testing
