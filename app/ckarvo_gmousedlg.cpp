@@ -647,8 +647,15 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
                 parts_.host.restore();
             } else if (m.wparam == msg::SC_CLOSE) {
                 // Closing the window keeps the program in the tray; only the exit entry ends it.
+                // Without a tray a hidden window could not come back, so it is only minimised.
                 parts_.host.minimise();
-                parts_.host.hide();
+                if (parts_.host.trayIconShown()) {
+                    parts_.host.hide();
+                } else if (!noTrayNoticeGiven_) {
+                    noTrayNoticeGiven_ = true;
+                    parts_.warning.message(
+                        "There is no system tray, so closing the window minimises it.");
+                }
             } else if (m.wparam == msg::IDM_ABOUTBOX) {
                 parts_.host.showAbout();
             }

@@ -187,6 +187,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     std::optional<int> lastResult_;
     bool badgeReported_ = false;
     bool shutDown_ = false;
+    bool noTrayNoticeGiven_ = false;  // the no-tray notice is said once a run
 
     MenuOpener noMenus_;
     CombinationOpener noCombination_;

@@ -20,7 +20,7 @@ void MacroLibrary::load(const ProgramPaths& paths, int language) {
     // The files are read before the lock is taken, so a slow disk never holds up a download
     // or the device threads; the new library then replaces the old one in one step.
     groups->load();
-    presets->load(GunPresets::presetFile(paths.languageFolder, paths.configFolder));
+    presets->load(GunPresets::presetFile(paths.userLanguageFolder, paths.configFolder));
     // Without its built-in macros the program would play nothing on the keys that use them,
     // and say nothing about it.
     if (!file->readConstantMacros(paths.constMacroFile, constants))

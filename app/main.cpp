@@ -13,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/blink_thread.h"
 #include "app/ckarvo_gmousedlg.h"
@@ -24,19 +25,22 @@
 #include "app/program_state.h"
 #include "app/sound_lighting.h"
 #include "app/startup_sequence.h"
+#include "app/user_files.h"
 #include "app/window_messages.h"
+#include "app/window_options.h"
 #include "device/logging_hid_backend.h"
 #include "device/report_log.h"
 #include "device/sim/emulated_device_notifier.h"
 #include "device/sim/emulated_hid_backend.h"
 #include "device/sim/emulated_mouse.h"
 #include "device/written_image_file.h"
+#include "platform/command_runner.h"
+#include "platform/linux/desktop_pointer_settings.h"
 #include "platform/linux/hidapi_backend.h"
 #include "platform/linux/hidraw_connection.h"
 #include "platform/linux/pulse_peak_meter.h"
 #include "platform/linux/realtime_thread.h"
 #include "platform/linux/udev_device_notifier.h"
-#include "platform/linux/x11_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
 #include "platform/process.h"
 #include "platform/qt/first_frame_signal.h"
@@ -61,24 +65,6 @@
 #include "ui/dialogs/warning_dlg.h"
 
 namespace {
-
-struct Options {
-    bool simulate = false;
-    std::string stateFile;    // --simulate=STATEFILE: the emulated mouse keeps its memory there
-    std::string reportLog;    // --report-log FILE: every report to and from the mouse
-    std::string renderPages;  // --render-pages DIR: write the four pages as PNG and end
-    std::string commandLine;  // for the HIDE switch: the text after the last '-'
-};
-
-void printUsage() {
-    std::cout << "usage: karvo-gmouse [--simulate[=STATEFILE]] [--report-log FILE]\n"
-                 "                    [--render-pages DIR] [-HIDE]\n"
-                 "  --simulate           run on the emulated mouse instead of a real one\n"
-                 "  --simulate=STATEFILE the emulated mouse keeps its memory in STATEFILE\n"
-                 "  --report-log FILE    append every report to and from the mouse to FILE\n"
-                 "  --render-pages DIR   draw the four pages into DIR/*.png and end\n"
-                 "  -HIDE                start minimised (the last argument)\n";
-}
 
 // The mouse the program talks to: the system's HID devices, or one emulated mouse.
 struct MouseBackend {
@@ -157,26 +143,22 @@ int renderPages(karvo::CKarvo_GMouseDlg& dlg, karvo::qt::QtMainWindow& window,
 }  // namespace
 
 int main(int argc, char** argv) {
-    Options options;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--help" || arg == "-h") {
-            printUsage();
+    // Answered before anything else, without a display or a lock.
+    const karvo::WindowOptions options =
+        karvo::WindowOptions::parse(std::vector<std::string>(argv, argv + argc));
+    switch (options.action) {
+        case karvo::WindowOptions::Action::Help:
+            std::cout << karvo::WindowOptions::helpText();
             return 0;
-        }
-        if (arg == "--simulate")
-            options.simulate = true;
-        if (arg.rfind("--simulate=", 0) == 0) {
-            options.simulate = true;
-            options.stateFile = arg.substr(std::string("--simulate=").size());
-        }
-        if (arg == "--report-log" && i + 1 < argc)
-            options.reportLog = argv[i + 1];
-        if (arg.rfind("--report-log=", 0) == 0)
-            options.reportLog = arg.substr(std::string("--report-log=").size());
-        if (arg == "--render-pages" && i + 1 < argc)
-            options.renderPages = argv[i + 1];
-        options.commandLine += (i ? " " : "") + arg;
+        case karvo::WindowOptions::Action::Version:
+            std::cout << "karvo-gmouse " << karvo::programVersion() << '\n';
+            return 0;
+        case karvo::WindowOptions::Action::Refuse:
+            std::cerr << "karvo-gmouse: " << options.error << '\n'
+                      << karvo::WindowOptions::usage() << "\nTry 'karvo-gmouse --help' for more.\n";
+            return 2;
+        case karvo::WindowOptions::Action::Run:
+            break;
     }
 
     // One window program per session. A second start brings the running one's window back and
@@ -214,23 +196,42 @@ int main(int argc, char** argv) {
     // The window lives on in the tray when hidden, and a notice closed while it is hidden is
     // not the end of the program: only the shutdown path ends it.
     QApplication::setQuitOnLastWindowClosed(false);
-    const auto programFolder = karvo::process::executableFolder(argv[0]);
+    // The data tree: --data, the portable tree beside the program, or the installed one with
+    // the user's own copies of the files the program writes.
+    const karvo::ProgramLocation location =
+        karvo::locateProgram(karvo::PathEnvironment::ofProcess(
+                                 karvo::process::executableFolder(argv[0]), options.dataFolder),
+                             1);
+    if (!location.paths) {
+        std::fprintf(stderr, "karvo-gmouse: %s\n", location.error.c_str());
+        return 1;
+    }
+    for (const std::string& problem : karvo::UserFiles::provide(*location.paths).problems)
+        std::fprintf(stderr, "karvo-gmouse: %s\n", problem.c_str());
     MouseBackend mouse(options.simulate, options.stateFile, options.reportLog);
-    std::unique_ptr<karvo::PointerSettings> pointer = karvo::X11PointerSettings::openSession();
-    if (!pointer)
-        pointer = std::make_unique<karvo::NullPointerSettings>();
+    // The desktop's pointer speed and wheel lines follow the mouse's settings; the emulated
+    // mouse is for trying things out and leaves the desktop alone.
+    karvo::SystemCommandRunner commandRunner;
+    karvo::DesktopPointerSettings desktopPointer;
+    if (!options.simulate) {
+        desktopPointer =
+            karvo::openDesktopPointerSettings(karvo::DesktopSession::ofProcess(), commandRunner);
+    } else {
+        desktopPointer.settings = std::make_unique<karvo::NullPointerSettings>();
+    }
+    karvo::PointerSettings* pointer = desktopPointer.settings.get();
 
     karvo::qt::PictureCache pictures;
     karvo::qt::QtFonts fonts;
     karvo::qt::QtMessageQueue queue;
     karvo::qt::QtModalRunner runner(pictures, fonts);
-    const auto skinFolder = karvo::ProgramPaths::build(programFolder, 1).skinFolder;
+    const auto skinFolder = location.paths->skinFolder;
     karvo::WarningDlg warning(
         runner, queue,
         {(skinFolder / "warning_mask.jpg").string(), (skinFolder / "warning_normal.jpg").string(),
          (skinFolder / "warning_over.jpg").string()});
     karvo::qt::QtMainWindow window(pictures, fonts, queue);
-    karvo::ProgramState state(programFolder, warning, *pointer);
+    karvo::ProgramState state(*location.paths, warning, *pointer);
     // On a real mouse, which karvoctl may write too, the last complete write is kept where
     // karvoctl keeps it, so neither compares with an image the other has overwritten. The
     // emulated mouse is the program's own: its downloader keeps the image in memory.
@@ -389,6 +390,11 @@ int main(int argc, char** argv) {
          }});
     dlg.setMacroEditor(&macroEditor);
     if (result == karvo::StartupSequence::Result::Running) {
+        // Said once per user, not at every start.
+        const std::string pointerNotice = karvo::pointerBackendNotice(desktopPointer.backend);
+        if (!pointerNotice.empty() && options.renderPages.empty() &&
+            karvo::UserFiles::firstTime(state.paths, "wayland-pointer"))
+            warning.message(pointerNotice);
         menus.emplace(karvo::qt::QtWindowMenus::Parts{
             state, queue, runner, warning, platform, pictures, fonts, [&] {
                 // Everything of the window that came from the old language folder.

@@ -1,7 +1,10 @@
-// Paths of the data tree, the command-line switch and the layout scale; see program_paths.h.
+// Paths of the data tree in both layouts, the command-line switch and the layout scale; see
+// program_paths.h.
 #include "app/program_paths.h"
 
 #include <array>
+#include <cstdlib>
+#include <system_error>
 
 namespace karvo {
 namespace {
@@ -25,10 +28,18 @@ std::string_view languageFolderName(int languageIndex) {
 }
 
 ProgramPaths ProgramPaths::build(const std::filesystem::path& programFolder, int languageIndex) {
-    ProgramPaths p;
+    ProgramPaths p = installed(programFolder / "skins", programFolder / "skins", languageIndex);
     p.programFolder = programFolder;
-    p.skinFolder = programFolder / "skins";
-    p.configFolder = p.skinFolder / "config";
+    return p;
+}
+
+ProgramPaths ProgramPaths::installed(const std::filesystem::path& dataFolder,
+                                     const std::filesystem::path& userFolder, int languageIndex) {
+    ProgramPaths p;
+    p.programFolder = dataFolder;
+    p.skinFolder = dataFolder;
+    p.userFolder = userFolder;
+    p.configFolder = p.userFolder / "config";
     p.configFile = p.configFolder / "config.ini";
     p.maskImage = p.skinFolder / "main_mask.jpg";
     p.constMacroFile = p.configFolder / "constMacro.dat";
@@ -39,8 +50,56 @@ ProgramPaths ProgramPaths::build(const std::filesystem::path& programFolder, int
 void ProgramPaths::setLanguage(int languageIndex) {
     const std::string_view folder = languageFolderName(languageIndex);
     languageFolder = folder.empty() ? skinFolder : skinFolder / folder;
-    macroFolder = languageFolder / "macro";
+    userLanguageFolder = folder.empty() ? userFolder : userFolder / folder;
+    macroFolder = userLanguageFolder / "macro";
     macroResetFolder = languageFolder / "macroReset";
+}
+
+PathEnvironment PathEnvironment::ofProcess(const std::filesystem::path& executableFolder,
+                                           std::optional<std::filesystem::path> dataFolder) {
+    PathEnvironment e;
+    e.executableFolder = executableFolder;
+    e.dataFolder = std::move(dataFolder);
+    if (const char* v = std::getenv("XDG_CONFIG_HOME"))
+        e.xdgConfigHome = v;
+    if (const char* v = std::getenv("HOME"))
+        e.home = v;
+    return e;
+}
+
+std::optional<std::filesystem::path> PathEnvironment::configHome() const {
+    const std::filesystem::path xdg = xdgConfigHome;
+    if (xdg.is_absolute())
+        return xdg.lexically_normal();
+    const std::filesystem::path h = home;
+    if (h.is_absolute())
+        return (h / ".config").lexically_normal();
+    return std::nullopt;
+}
+
+ProgramLocation locateProgram(const PathEnvironment& environment, int languageIndex) {
+    namespace fs = std::filesystem;
+    ProgramLocation location;
+    if (environment.dataFolder) {
+        location.paths = ProgramPaths::build(*environment.dataFolder, languageIndex);
+        return location;
+    }
+    std::error_code ec;
+    const fs::path& exe = environment.executableFolder;
+    const fs::path shared = (exe.parent_path() / "share" / kProgramDirName).lexically_normal();
+    if (fs::is_directory(exe / "skins", ec) || !fs::is_directory(shared, ec)) {
+        location.paths = ProgramPaths::build(exe, languageIndex);
+        return location;
+    }
+    const std::optional<fs::path> home = environment.configHome();
+    if (!home) {
+        location.error =
+            "neither $XDG_CONFIG_HOME nor $HOME names an absolute folder, so there is no place "
+            "for your settings (or run with --data DIR on a folder that holds skins/)";
+        return location;
+    }
+    location.paths = ProgramPaths::installed(shared, *home / kProgramDirName, languageIndex);
+    return location;
 }
 
 bool startsHidden(std::string_view commandLine) {

@@ -3,9 +3,8 @@
 
 namespace karvo {
 
-ProgramState::ProgramState(const std::filesystem::path& programFolder, Notifier& notifier,
-                           PointerSettings& pointer)
-    : paths(ProgramPaths::build(programFolder, 1)),
+ProgramState::ProgramState(const ProgramPaths& where, Notifier& notifier, PointerSettings& pointer)
+    : paths(where),
       store(paths.configFolder, keys, notifier),
       macros(keys, notifier),
       downloader(link, settings, description, macros, keys, notifier, pointer) {}

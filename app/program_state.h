@@ -24,9 +24,10 @@
 namespace karvo {
 
 struct ProgramState {
-    // Nothing is read here; `notifier` and `pointer` outlive the state.
-    ProgramState(const std::filesystem::path& programFolder, Notifier& notifier,
-                 PointerSettings& pointer);
+    // Nothing is read here; `notifier` and `pointer` outlive the state. `where` comes from
+    // locateProgram (or ProgramPaths::build for a program folder) in any language; start-up
+    // sets the stored one.
+    ProgramState(const ProgramPaths& where, Notifier& notifier, PointerSettings& pointer);
 
     ProgramPaths paths;
     DeviceDescription description;

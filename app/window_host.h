@@ -37,6 +37,9 @@ class WindowHost {
     virtual void startSystemMove() = 0;  // let the system drag the window with the mouse
     virtual void addTrayIcon() = 0;
     virtual void removeTrayIcon() = 0;
+    // Whether the tray icon is on screen: false on a desktop without a system tray, where a
+    // hidden window could never be brought back.
+    virtual bool trayIconShown() const { return true; }
     // The tray icon's menu; choosing an entry posts WM_COMMAND with its command. A double
     // click on the icon posts WM_TRAY_NOTIFY (kTrayIconId, WM_LBUTTONDBLCLK).
     virtual void setTrayMenu(std::vector<TrayMenuItem> items) = 0;

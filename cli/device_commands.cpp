@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/user_files.h"
 #include "cli/cli_error.h"
 #include "cli/hex_format.h"
 #include "cli/image_command.h"
@@ -15,7 +16,8 @@
 #include "device/device_discovery.h"
 #include "device/download_retry.h"
 #include "device/downloader.h"
-#include "platform/linux/x11_pointer_settings.h"
+#include "platform/command_runner.h"
+#include "platform/linux/desktop_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
 
 namespace karvo::cli {
@@ -231,11 +233,17 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
 
     // The desktop's pointer speed follows the configuration as it does in the window; an
     // emulated mouse leaves the desktop alone.
-    std::unique_ptr<PointerSettings> pointer;
-    if (connection.emulatedMouse() == nullptr)
-        pointer = X11PointerSettings::openSession();
-    if (!pointer)
-        pointer = std::make_unique<NullPointerSettings>();
+    SystemCommandRunner runner;
+    DesktopPointerSettings desktop;
+    if (connection.emulatedMouse() == nullptr) {
+        desktop = openDesktopPointerSettings(DesktopSession::ofProcess(), runner);
+        const std::string notice = pointerBackendNotice(desktop.backend);
+        if (!notice.empty() && UserFiles::firstTime(session.paths(), "wayland-pointer"))
+            session.err() << "karvoctl: " << notice << '\n';
+    } else {
+        desktop.settings = std::make_unique<NullPointerSettings>();
+    }
+    PointerSettings* pointer = desktop.settings.get();
 
     device::Downloader downloader(connection.link(), session.settings(), session.description(),
                                   session.macros(), session.keys(), session.notifier(), *pointer);

@@ -6,7 +6,7 @@
 namespace karvo::cli {
 namespace {
 
-constexpr std::array<CommandHelp, 15> kCommands = {{
+constexpr std::array<CommandHelp, 16> kCommands = {{
     {"devices", "devices", "list the mouse's HID interfaces and whether they can be opened",
      "Lists every HID interface of a Karvo G7 Pro (vendor 5e3d, product 2a17 or 2a2c): its\n"
      "path, vendor:product, product string, usage page/usage, the product variant (1 for\n"
@@ -136,6 +136,12 @@ constexpr std::array<CommandHelp, 15> kCommands = {{
      "  config import FILE   replace the configuration with FILE (a configuration of this\n"
      "                       product only)\n"
      "  config reset         reset all four profiles from the factory copy\n"},
+    {"autostart", "autostart [on|off]", "start the window minimised with the desktop session",
+     "Without an argument, says whether the window program starts minimised (-HIDE) when\n"
+     "you log in. 'on' writes the XDG autostart entry\n"
+     "$XDG_CONFIG_HOME/autostart/karvo-gmouse.desktop (~/.config/autostart/...), which\n"
+     "runs the karvo-gmouse beside this tool (with --data DIR when given); 'off' removes\n"
+     "it, or masks a system-wide entry of that name with Hidden=true.\n"},
     {"press", "press BUTTON [--hold MS]", "press a button of the emulated mouse",
      "With --simulate only: presses BUTTON (1 to the mouse's button count, as 'show'\n"
      "numbers them) of the emulated mouse and releases it after MS milliseconds (default\n"
@@ -180,8 +186,10 @@ std::string HelpText::general() {
         "\nConfigures the Karvo G7 Pro gaming mouse from a terminal, with the files of the\n"
         "karvo-gmouse program.\n\n"
         "Options (anywhere on the line; '--' ends them):\n"
-        "  --data DIR               program folder holding skins/ (default: the folder of\n"
-        "                           this executable)\n"
+        "  --data DIR               program folder holding skins/, read and written in\n"
+        "                           place (default: skins/ beside this executable, or\n"
+        "                           the installed data with your settings in\n"
+        "                           ~/.config/karvo-gmouse)\n"
         "  --simulate[=STATEFILE]   talk to the emulated mouse; its 65536-byte memory is\n"
         "                           loaded from STATEFILE when it exists and saved back\n"
         "  --report-log FILE        append every report exchanged with the mouse to FILE:\n"

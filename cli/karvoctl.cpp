@@ -4,6 +4,7 @@
 #include <exception>
 #include <sstream>
 
+#include "cli/autostart_command.h"
 #include "cli/cli_error.h"
 #include "cli/completion.h"
 #include "cli/device_commands.h"
@@ -41,6 +42,7 @@ constexpr Entry kDispatch[] = {
     {"press", PressCommand::run},
     {"completion", Completion::script},
     {Completion::kCompleteCommand, Completion::complete},
+    {"autostart", AutostartCommand::run},
 };
 
 Command find(std::string_view name) {

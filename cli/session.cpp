@@ -5,6 +5,7 @@
 
 #include "app/language_fallback.h"
 #include "app/language_text_index.h"
+#include "app/user_files.h"
 #include "cli/cli_error.h"
 
 namespace karvo::cli {
@@ -19,14 +20,28 @@ Session::~Session() {
     finish();
 }
 
+PathEnvironment Session::pathEnvironment() const {
+    PathEnvironment where;
+    where.executableFolder = environment_.programFolder;
+    where.dataFolder = options_.dataFolder;
+    where.xdgConfigHome = environment_.xdgConfigHome;
+    where.home = environment_.home;
+    return where;
+}
+
 const ProgramPaths& Session::paths() {
     if (paths_)
         return *paths_;
-    const fs::path folder = options_.dataFolder.value_or(environment_.programFolder);
-    ProgramPaths paths = ProgramPaths::build(folder, 1);
+    const ProgramLocation location = locateProgram(pathEnvironment(), 1);
+    if (!location.paths)
+        throw CliError::failure(location.error);
+    ProgramPaths paths = *location.paths;
+    // The installed layout's first run, from the tool or the window, copies the user's files.
+    for (const std::string& problem : UserFiles::provide(paths).problems)
+        err_ << "karvoctl: " << problem << '\n';
     std::error_code ec;
     if (!fs::is_regular_file(paths.configFile, ec)) {
-        throw CliError::failure("no configuration in " + folder.string() + ": " +
+        throw CliError::failure("no configuration in " + paths.userFolder.string() + ": " +
                                 paths.configFile.string() +
                                 " is missing (--data names the folder that holds skins/)");
     }

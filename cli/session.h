@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string>
 
 #include "app/language_text.h"
 #include "app/macro_library.h"
@@ -28,6 +29,9 @@ namespace karvo::cli {
 // What the tool takes from the process it runs in; tests pass their own.
 struct Environment {
     std::filesystem::path programFolder;  // used when --data is not given
+    std::string xdgConfigHome;            // $XDG_CONFIG_HOME and $HOME: where the user's
+    std::string home;                     // files of the installed layout are
+    std::string xdgConfigDirs;            // $XDG_CONFIG_DIRS, for the autostart entry
     Clock* clock = nullptr;               // the protocol's pauses; the system clock in use
     bool stderrIsTerminal = false;        // progress bars only on a terminal
 };
@@ -51,6 +55,10 @@ class Session {
     // The data folder's paths in the configuration's language. A failure when the folder has
     // no configuration file, since nothing can be done without it.
     const ProgramPaths& paths();
+    // What the layout is chosen from: the executable's folder, --data and the variables.
+    PathEnvironment pathEnvironment() const;
+    const GlobalOptions& options() const { return options_; }
+    const Environment& environment() const { return environment_; }
     int language();
     const LanguageTextTable& texts();
     const DeviceDescription& description();

@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 packages=(cmake g++ ninja-build ccache pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           clang libclang-rt-14-dev clang-format
           qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins
-          libhidapi-dev libudev-dev libpulse-dev libx11-dev
+          libhidapi-dev libudev-dev libpulse-dev libx11-dev libxi-dev
+          libglib2.0-bin gsettings-desktop-schemas appstream desktop-file-utils dpkg-dev file
           fonts-roboto fonts-noto-cjk xvfb x11-utils xdotool imagemagick
           pulseaudio pulseaudio-utils)
 missing=()

@@ -1,12 +1,16 @@
-// Pointer speed of an X11 session: the pointer acceleration that "xset m" shows and changes
-// (XChangePointerControl), set from the program's 1-20 speed scale. X11 has no wheel-lines
-// setting of its own (each toolkit scrolls its own way), so that one reads as unavailable.
+// Pointer speed of an X11 session without a desktop that keeps its own: the "libinput Accel
+// Speed" property (-1 to 1) of every mouse the libinput driver runs, as `xinput set-prop` sets
+// it, the same value GNOME and KDE give the driver on X11. Touchpads keep theirs. The core
+// pointer control ("xset m") is left alone: libinput devices do not follow it. X11 has no
+// wheel-lines setting of its own (each toolkit scrolls its own way), so that one reads as
+// unavailable.
 #pragma once
 
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/pointer_settings.h"
 
@@ -16,23 +20,12 @@ namespace karvo {
 
 class X11PointerSettings final : public PointerSettings {
   public:
-    // The acceleration for a speed: motion faster than `threshold` pixels is multiplied by
-    // numerator / denominator. The multiplier follows the usual desktop speed scale:
-    // 1/32, 1/16, 1/8, then steps of 1/8 up to 1 at speed 10, then steps of 1/4 up to 3.5 at
-    // speed 20; the threshold stays at X's default of 4, and speed 10 is plain 1/1.
-    struct Acceleration {
-        int numerator = 1;
-        int denominator = 1;
-        int threshold = 4;
-        bool operator==(const Acceleration&) const = default;
-    };
-    static Acceleration accelerationOf(int speed);
-    // The speed whose multiplier is nearest to numerator / denominator (1 for a zero or
-    // negative denominator).
-    static int speedOf(int numerator, int denominator);
+    static constexpr const char* kSpeedProperty = "libinput Accel Speed";
+    // Only touchpads have it: the mark of a device this back-end leaves alone.
+    static constexpr const char* kTouchpadProperty = "libinput Tapping Enabled";
 
-    // Connects to the display named by $DISPLAY; nothing when it is unset or empty or the
-    // server cannot be reached. The session then has no pointer back-end.
+    // Connects to the display named by $DISPLAY; nothing when it is unset or empty, the server
+    // cannot be reached or has no XInput 2.
     static std::unique_ptr<X11PointerSettings> openSession();
     // Connects to the named display ("" is not accepted: it would mean $DISPLAY).
     static std::unique_ptr<X11PointerSettings> open(const std::string& displayName);
@@ -41,16 +34,19 @@ class X11PointerSettings final : public PointerSettings {
     X11PointerSettings(const X11PointerSettings&) = delete;
     X11PointerSettings& operator=(const X11PointerSettings&) = delete;
 
+    // The speed of the first mouse; nothing when no device has the property.
     std::optional<int> pointerSpeed() override;
+    // Every mouse; false when there is none or the server refused all.
     bool setPointerSpeed(int speed) override;
     std::optional<int> wheelLines() override { return std::nullopt; }
     bool setWheelLines(int) override { return false; }
 
-    // The acceleration the server holds now.
-    Acceleration acceleration();
+    // The XInput ids of the mice whose speed this back-end sets, as the server lists them now.
+    std::vector<int> mice();
 
   private:
     explicit X11PointerSettings(_XDisplay* display) : display_(display) {}
+    std::optional<float> speedOf(int device);
 
     std::mutex mutex_;  // one Xlib connection, used by one thread at a time
     _XDisplay* display_;

@@ -134,6 +134,10 @@ void QtMainWindow::removeTrayIcon() {
     trayMenu_.reset();
 }
 
+bool QtMainWindow::trayIconShown() const {
+    return tray_ && tray_->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
 void QtMainWindow::setTrayMenu(std::vector<TrayMenuItem> items) {
     trayItems_ = std::move(items);
     buildTrayMenu();

@@ -43,6 +43,7 @@ class QtMainWindow final : public QObject, public WindowHost {
     void startSystemMove() override;
     void addTrayIcon() override;
     void removeTrayIcon() override;
+    bool trayIconShown() const override;
     void setTrayMenu(std::vector<TrayMenuItem> items) override;
     void messageBox(std::string_view text) override;
     std::uintptr_t showSystemMenu(std::int32_t x, std::int32_t y,

@@ -196,6 +196,25 @@ TEST(CKarvo_GMouseDlg, TheSystemCloseCommandOnlyHidesTheWindow) {
     EXPECT_FALSE(f.dlg.shutDown());
 }
 
+TEST(CKarvo_GMouseDlg, WithoutATrayClosingMinimisesAndSaysWhyOnce) {
+    MainWindowFixture f;
+    f.window.hasTray = false;
+    int notices = 0;
+    f.runner.script = [&](SkinnedWindow&) { ++notices; };
+    f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
+    f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
+    // Never hidden: without a tray icon nothing could bring it back.
+    EXPECT_EQ(f.window.calls, (std::vector<std::string>{"minimise", "minimise"}));
+    EXPECT_FALSE(f.window.hidden());
+    EXPECT_EQ(notices, 1);
+    EXPECT_FALSE(f.dlg.shutDown());
+    // A tray that appeared later takes the window again.
+    f.window.hasTray = true;
+    f.dlg.onMessage({msg::WM_SYSCOMMAND, msg::SC_CLOSE, 0});
+    EXPECT_TRUE(f.window.hidden());
+    EXPECT_EQ(notices, 1);
+}
+
 TEST(CKarvo_GMouseDlg, ARightClickOnTheBackgroundOpensTheSystemMenuThereOnly) {
     MainWindowFixture f;
     f.dlg.onRightUp(10, 300);  // the left margin, where a left press drags the window

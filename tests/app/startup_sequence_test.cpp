@@ -136,7 +136,7 @@ struct StartupFixture {
     RecordingNotifier notifier;
     NullPointerSettings pointer;
     FakeThreads threads{log};
-    ProgramState state{dir.path(), notifier, pointer};
+    ProgramState state{ProgramPaths::build(dir.path(), 1), notifier, pointer};
 };
 
 TEST(StartupSequence, RunsItsStepsInTheirOrderAndStartsTheDownload) {

@@ -29,6 +29,7 @@ class FakeWindow final : public WindowHost {
     void startSystemMove() override { calls.push_back("move"); }
     void addTrayIcon() override { calls.push_back("tray on"); }
     void removeTrayIcon() override { calls.push_back("tray off"); }
+    bool trayIconShown() const override { return hasTray; }
     void setTrayMenu(std::vector<TrayMenuItem> items) override { trayMenu = std::move(items); }
     void messageBox(std::string_view text) override { calls.push_back("box " + std::string(text)); }
     // Records the menu and where it opened, and answers with `menuChoice`.
@@ -50,6 +51,7 @@ class FakeWindow final : public WindowHost {
     std::vector<TrayMenuItem> trayMenu;
     SkinRect frameRect{100, 50, 1100, 700};
     bool isHidden = false;
+    bool hasTray = true;
     SkinRect work;
     std::uintptr_t menuChoice = 0;
     std::pair<std::int32_t, std::int32_t> menuPoint{-1, -1};

@@ -3,9 +3,13 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 
 namespace karvo::painter {
 
 QImage programIcon(int size);
+
+// The same icon as an SVG document (a 64-unit square), for the desktop's scalable icon theme.
+QString programIconSvg();
 
 }  // namespace karvo::painter
