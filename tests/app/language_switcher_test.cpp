@@ -80,7 +80,7 @@ class LanguageSwitcherTest : public ::testing::Test {
     karvo::testing::TempDir dir;
     RecordingNotifier notifier;
     NullPointerSettings pointer;
-    ProgramState state{dir.path(), notifier, pointer};
+    ProgramState state{ProgramPaths::build(dir.path(), 1), notifier, pointer};
     RecordingPlatform platform;
     int afterSwitch = 0;
     LanguageSwitcher languages{{state, platform, notifier, nullptr, [this] { ++afterSwitch; },

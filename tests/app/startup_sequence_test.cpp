@@ -288,7 +288,7 @@ struct LiveProgram {
     LockedQueue queue;
     RecordingNotifier notifier;
     NullPointerSettings pointer;
-    ProgramState state{dir.path(), notifier, pointer};
+    ProgramState state{ProgramPaths::build(dir.path(), 1), notifier, pointer};
     std::unique_ptr<DeviceThreads> threads = makeDeviceThreads();
 };
 

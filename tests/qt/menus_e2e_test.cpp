@@ -105,7 +105,7 @@ class MenusEndToEnd : public ::testing::Test {
     karvo::testing::TempDir dir;
     RecordingNotifier notifier;
     NullPointerSettings pointer;
-    ProgramState state{dir.path(), notifier, pointer};
+    ProgramState state{ProgramPaths::build(dir.path(), 1), notifier, pointer};
     karvo::testing::MouseOnDesk desk;
     device::Downloader downloader{
         desk.link, state.settings, state.description, state.macros, state.keys, notifier, pointer};

@@ -80,7 +80,7 @@ struct WindowProgram {
     qt::QtModalRunner runner{pictures, fonts};
     WarningDlg warning{runner, queue, {}};
     qt::QtMainWindow window{pictures, fonts, queue};
-    ProgramState state{programFolder, warning, pointer};
+    ProgramState state{ProgramPaths::build(programFolder, 1), warning, pointer};
     CKarvo_GMouseDlg dlg{{state.skin, state.settings, window, queue, warning, &state.link,
                           &state.macroRegion, &state.keys, &state.description},
                          {},
