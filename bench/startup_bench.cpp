@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
         ("first painted frame, median of " + std::to_string(times.size()) + " starts").c_str(),
         median(times));
     std::printf("%-58s %9.1f ms\n", "fastest start", *std::min_element(times.begin(), times.end()));
-    std::printf("%-58s %9.1f MiB\n", "resident memory when idle", static_cast<double>(idleKiB) / 1024.0);
+    std::printf("%-58s %9.1f MiB\n", "resident memory when idle",
+                static_cast<double>(idleKiB) / 1024.0);
     std::printf("target under 300 ms: %s\n", median(times) < 300 ? "met" : "missed");
     return 0;
 }

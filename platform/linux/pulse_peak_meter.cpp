@@ -202,8 +202,8 @@ struct PulsePeakMeter::Impl {
     // --- the stream ----------------------------------------------------------------------------
 
     void openStream(const std::string& sinkName, const std::string& monitor) {
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, kPeaksPerSecond, 1};
-        stream = pa_stream_new(context, "peak meter", &spec, nullptr);
+        const pa_sample_spec sampleSpec{PA_SAMPLE_FLOAT32LE, kPeaksPerSecond, 1};
+        stream = pa_stream_new(context, "peak meter", &sampleSpec, nullptr);
         if (!stream)
             return;
         sink = sinkName;

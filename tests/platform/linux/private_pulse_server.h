@@ -225,7 +225,7 @@ class TonePlayer {
     TonePlayer(const std::string& server, const std::string& sink, float amplitude)
         : amplitude_(amplitude) {
         thread_ = std::jthread([this, server, sink](std::stop_token stop) {
-            const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, kRate, 1};
+            const pa_sample_spec sampleSpec{PA_SAMPLE_FLOAT32LE, kRate, 1};
             pa_buffer_attr attr{};
             attr.maxlength = static_cast<std::uint32_t>(-1);
             attr.tlength = static_cast<std::uint32_t>(kRate / 20 * sizeof(float));  // 50 ms ahead
@@ -234,7 +234,7 @@ class TonePlayer {
             attr.fragsize = static_cast<std::uint32_t>(-1);
             int error = 0;
             pa_simple* s = pa_simple_new(server.c_str(), "karvo test", PA_STREAM_PLAYBACK,
-                                         sink.c_str(), "tone", &spec, nullptr, &attr, &error);
+                                         sink.c_str(), "tone", &sampleSpec, nullptr, &attr, &error);
             if (!s)
                 return;
             started_ = true;
