@@ -53,6 +53,25 @@ TEST(KarvoctlNames, EveryListedFunctionRoundTripsThroughSetAndShow) {
     }
 }
 
+TEST(KarvoctlNames, IdentifiersNameWhatTheEnglishFunctionTableCallsTheCode) {
+    // The identifiers are fixed English words, so each must say what the shipped English
+    // table says the code does: a renumbered table must not leave "dpi-up" on a double click.
+    CliFixture cli;
+    const CliResult r = cli.run({"list", "functions"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    for (const char* line : {"dpi-cycle 6 DPI cycle", "dpi-up 16 DPI up", "dpi-down 17 DPI down",
+                             "double-click 13 Double click", "triple-click 14 Triple click",
+                             "fire-key 12 Fire key", "profile-cycle 19 Cycle profiles"}) {
+        std::string squeezed;
+        for (std::size_t i = 0; i < r.out.size(); ++i) {
+            if (r.out[i] == ' ' && !squeezed.empty() && squeezed.back() == ' ')
+                continue;
+            squeezed += r.out[i];
+        }
+        EXPECT_NE(squeezed.find(line), std::string::npos) << line << "\n" << r.out;
+    }
+}
+
 TEST(KarvoctlNames, MacrosPresetsAndKeyCombinationsRoundTripByName) {
     CliFixture cli;
     struct Case {
