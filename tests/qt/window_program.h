@@ -2,14 +2,18 @@
 // with the real clock: for the end-to-end test and the apply benchmark.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/ckarvo_gmousedlg.h"
@@ -115,6 +119,30 @@ struct WindowProgram {
 inline std::vector<char> readAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Whether the emulated mouse's saved memory (`folder`/mouse.bin) is, byte for byte, the image
+// karvoctl computes from the same program folder: what the window wrote against what it should.
+inline ::testing::AssertionResult mouseMatchesKarvoctlImage(const fs::path& folder) {
+    const char* bin = std::getenv("KARVO_BIN_DIR");
+    if (!bin)
+        return ::testing::AssertionFailure() << "KARVO_BIN_DIR names the folder of karvoctl";
+    const fs::path image = folder / "image.bin";
+    const std::string command =
+        std::string(bin) + "/karvoctl --data " + folder.string() + " image --bin " + image.string();
+    if (std::system(command.c_str()) != 0)
+        return ::testing::AssertionFailure() << command << " failed";
+    const std::vector<char> expected = readAll(image);
+    const std::vector<char> written = readAll(folder / "mouse.bin");
+    if (expected.size() != 65536u || written.size() != expected.size())
+        return ::testing::AssertionFailure()
+               << "sizes: image " << expected.size() << ", mouse " << written.size();
+    std::size_t first = 0;
+    while (first < written.size() && written[first] == expected[first])
+        ++first;
+    if (first != written.size())
+        return ::testing::AssertionFailure() << "first differing address " << first;
+    return ::testing::AssertionSuccess();
 }
 
 // A press and release at the centre of `r` (window pixels), after a move there.
