@@ -43,7 +43,10 @@ std::optional<MacroRecord> MacroEditCommands::currentCopy() const {
     const auto selected = parts_.controls.selectedMacro();
     if (!selected)
         return std::nullopt;
-    const auto [group, macro] = *selected;
+    // Plain copies, not a structured binding: lambdas may not capture those before C++20's
+    // fix reached every compiler we build with.
+    const auto group = selected->first;
+    const auto macro = selected->second;
     return parts_.macros.withGroups([&](MacroGroup& groups) -> std::optional<MacroRecord> {
         if (groups.currentGroup() != group)
             return std::nullopt;
@@ -58,7 +61,8 @@ bool MacroEditCommands::store(const MacroRecord& record) {
     const auto selected = recordingMacro_ ? recordingMacro_ : parts_.controls.selectedMacro();
     if (!selected)
         return false;
-    const auto [group, macro] = *selected;
+    const auto group = selected->first;
+    const auto macro = selected->second;
     return parts_.macros.withGroups([&](MacroGroup& groups) {
         if (groups.currentGroup() != group)
             return false;

@@ -135,7 +135,9 @@ void MacroPageControls::setRepeatEnabled(bool enabled) {
     }
     if (!selected_)
         return;
-    const auto [group, macro] = *selected_;
+    // Plain copies: some compilers we build with cannot capture structured bindings.
+    const int group = selected_->first;
+    const int macro = selected_->second;
     const MacroRecord record = parts_.macros.withGroups([&](MacroGroup& groups) {
         const MacroRecord* r = groups.currentGroup() == group
                                    ? groups.table().macro(static_cast<std::size_t>(macro))
