@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/language_text_index.h"
 #include "app/window_messages.h"
+#include "services/language_text_index.h"
 #include "settings/combination.h"
 #include "ui/skin/advanced_page_painter.h"
 #include "ui/skin/header_painter.h"

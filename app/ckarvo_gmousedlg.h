@@ -11,7 +11,6 @@
 #include <set>
 #include <string>
 
-#include "app/language_text.h"
 #include "app/sound_lighting.h"
 #include "app/window_actions.h"
 #include "app/window_host.h"
@@ -21,6 +20,7 @@
 #include "platform/colour_dialog.h"
 #include "platform/file_dialog.h"
 #include "platform/message_queue.h"
+#include "services/language_text.h"
 #include "settings/settings_model.h"
 #include "ui/dialogs/warning_dlg.h"
 #include "ui/skin/image_state_window.h"

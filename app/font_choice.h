@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/language_text.h"
+#include "services/language_text.h"
 
 namespace karvo {
 

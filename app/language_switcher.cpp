@@ -1,7 +1,7 @@
 // The run-time language switch; see language_switcher.h.
 #include "app/language_switcher.h"
 
-#include "app/language_text_index.h"
+#include "services/language_text_index.h"
 #include "settings/combination.h"
 #include "ui/skin/layout_files.h"
 

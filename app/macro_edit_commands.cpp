@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/language_text_index.h"
 #include "app/macro_step_text.h"
+#include "services/language_text_index.h"
 
 namespace karvo {
 

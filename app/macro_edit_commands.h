@@ -11,14 +11,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/language_text.h"
-#include "app/macro_library.h"
 #include "app/macro_page_controls.h"
 #include "macro/mac_vk_and_text.h"
 #include "macro/macro_exchange.h"
 #include "macro/macro_recorder.h"
 #include "macro/macro_step_editor.h"
 #include "platform/notifier.h"
+#include "services/language_text.h"
+#include "services/macro_library.h"
 
 namespace karvo {
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/language_text.h"
-#include "app/macro_library.h"
 #include "macro/mac_vk_and_text.h"
+#include "services/language_text.h"
+#include "services/macro_library.h"
 #include "settings/settings_model.h"
 #include "ui/controls/list_box_xi.h"
 #include "ui/skin/main_skin.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/language_text.h"
 #include "macro/mac_vk_and_text.h"
 #include "macro/macro_record.h"
+#include "services/language_text.h"
 #include "ui/controls/list_box_xi.h"
 
 namespace karvo {

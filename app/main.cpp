@@ -25,7 +25,6 @@
 #include "app/program_state.h"
 #include "app/sound_lighting.h"
 #include "app/startup_sequence.h"
-#include "app/user_files.h"
 #include "app/window_messages.h"
 #include "app/window_options.h"
 #include "device/logging_hid_backend.h"
@@ -54,6 +53,7 @@
 #include "platform/qt/qt_rtkit.h"
 #include "platform/qt/qt_sound_window.h"
 #include "platform/qt/qt_startup_platform.h"
+#include "services/user_files.h"
 #ifdef KARVO_HAVE_QTDBUS
 #include "platform/qt/qt_resume_watcher.h"
 #endif

@@ -2,11 +2,11 @@
 #include "app/program_actions.h"
 
 #include "app/blink_thread.h"
-#include "app/language_text_index.h"
 #include "app/lighting_animation.h"
 #include "app/macro_page_controls.h"
 #include "app/window_messages.h"
 #include "macro/macro_exchange.h"
+#include "services/language_text_index.h"
 
 namespace karvo {
 

@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "app/language_text.h"
-#include "app/macro_library.h"
-#include "app/program_paths.h"
 #include "device/device_discovery.h"
 #include "device/device_link.h"
 #include "device/downloader.h"
 #include "macro/mac_vk_and_text.h"
 #include "platform/system_clock.h"
+#include "services/language_text.h"
+#include "services/macro_library.h"
+#include "services/program_paths.h"
 #include "settings/device_description.h"
 #include "settings/profile_store.h"
 #include "settings/settings_model.h"

@@ -2,8 +2,8 @@
 #include "app/startup_sequence.h"
 
 #include "app/ckarvo_gmousedlg.h"
-#include "app/language_fallback.h"
 #include "app/window_messages.h"
+#include "services/language_fallback.h"
 
 namespace karvo {
 

@@ -1,9 +1,9 @@
 // The autostart command; see autostart_command.h.
 #include "cli/autostart_command.h"
 
-#include "app/autostart.h"
 #include "cli/cli_error.h"
 #include "cli/json_writer.h"
+#include "services/autostart.h"
 
 namespace karvo::cli {
 

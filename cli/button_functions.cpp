@@ -1,10 +1,10 @@
 // Button functions by name; see button_functions.h.
 #include "cli/button_functions.h"
 
-#include "app/language_text_index.h"
 #include "cli/cli_error.h"
 #include "cli/names.h"
 #include "macro/macro_text.h"
+#include "services/language_text_index.h"
 #include "settings/combination.h"
 
 namespace karvo::cli {

@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "app/language_text.h"
 #include "platform/notifier.h"
+#include "services/language_text.h"
 
 namespace karvo::cli {
 

@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include "app/user_files.h"
 #include "cli/cli_error.h"
 #include "cli/hex_format.h"
 #include "cli/image_command.h"
@@ -19,6 +18,7 @@
 #include "platform/command_runner.h"
 #include "platform/linux/desktop_pointer_settings.h"
 #include "platform/null_pointer_settings.h"
+#include "services/user_files.h"
 
 namespace karvo::cli {
 namespace {

@@ -4,12 +4,12 @@
 #include <array>
 #include <optional>
 
-#include "app/language_text_index.h"
 #include "cli/button_functions.h"
 #include "cli/cli_error.h"
 #include "cli/json_writer.h"
 #include "cli/names.h"
 #include "macro/macro_text.h"
+#include "services/language_text_index.h"
 
 namespace karvo::cli {
 namespace {

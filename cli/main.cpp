@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/program_paths.h"
 #include "cli/karvoctl.h"
 #include "platform/process.h"
 #include "platform/system_clock.h"
+#include "services/program_paths.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);

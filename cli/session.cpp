@@ -3,10 +3,10 @@
 
 #include <system_error>
 
-#include "app/language_fallback.h"
-#include "app/language_text_index.h"
-#include "app/user_files.h"
 #include "cli/cli_error.h"
+#include "services/language_fallback.h"
+#include "services/language_text_index.h"
+#include "services/user_files.h"
 
 namespace karvo::cli {
 

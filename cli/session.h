@@ -10,14 +10,14 @@
 #include <ostream>
 #include <string>
 
-#include "app/language_text.h"
-#include "app/macro_library.h"
-#include "app/program_paths.h"
 #include "cli/console_notifier.h"
 #include "cli/device_connection.h"
 #include "cli/global_options.h"
 #include "macro/mac_vk_and_text.h"
 #include "platform/clock.h"
+#include "services/language_text.h"
+#include "services/macro_library.h"
+#include "services/program_paths.h"
 #include "settings/device_description.h"
 #include "settings/dpi_steps.h"
 #include "settings/profile_store.h"

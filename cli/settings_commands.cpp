@@ -3,12 +3,12 @@
 
 #include <cstdio>
 
-#include "app/language_text_index.h"
 #include "cli/button_functions.h"
 #include "cli/cli_error.h"
 #include "cli/file_problem.h"
 #include "cli/json_writer.h"
 #include "cli/names.h"
+#include "services/language_text_index.h"
 #include "settings/combination.h"
 
 namespace karvo::cli {

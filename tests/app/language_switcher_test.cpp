@@ -8,8 +8,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/language_text_index.h"
 #include "platform/null_pointer_settings.h"
+#include "services/language_text_index.h"
 #include "tests/support/temp_dir.h"
 
 namespace karvo {

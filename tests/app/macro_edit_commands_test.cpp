@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/language_text_index.h"
 #include "platform/private_profile.h"
+#include "services/language_text_index.h"
 #include "tests/app/macro_page_fixture.h"
 
 namespace karvo {

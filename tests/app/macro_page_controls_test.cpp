@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "app/macro_step_text.h"
-#include "app/program_paths.h"
+#include "services/program_paths.h"
 #include "tests/app/macro_page_fixture.h"
 
 namespace karvo {

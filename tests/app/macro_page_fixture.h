@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "app/macro_page_controls.h"
-#include "app/program_paths.h"
 #include "platform/private_profile.h"
+#include "services/program_paths.h"
 #include "tests/support/temp_dir.h"
 
 namespace karvo::testing {

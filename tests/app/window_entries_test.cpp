@@ -7,11 +7,11 @@
 #include <map>
 
 #include "app/ckarvo_gmousedlg.h"
-#include "app/language_text_index.h"
 #include "app/lighting_animation.h"
 #include "app/window_messages.h"
 #include "fake_window.h"
 #include "recording_canvas.h"
+#include "services/language_text_index.h"
 #include "settings/combination.h"
 #include "skin_fixture.h"
 #include "ui/skin/layout_index.h"

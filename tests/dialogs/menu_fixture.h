@@ -8,10 +8,10 @@
 #include <map>
 #include <string>
 
-#include "app/language_text.h"
-#include "app/macro_library.h"
-#include "app/program_paths.h"
 #include "app/window_messages.h"
+#include "services/language_text.h"
+#include "services/macro_library.h"
+#include "services/program_paths.h"
 #include "tests/support/fake_window.h"
 #include "ui/dialogs/cmenu_dlg.h"
 #include "ui/dialogs/csub_menu_dlg.h"

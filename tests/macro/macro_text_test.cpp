@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_paths.h"
 #include "macro/gun_presets.h"
 #include "macro/macro_file.h"
 #include "macro/macro_group.h"
+#include "services/program_paths.h"
 
 namespace karvo {
 namespace {

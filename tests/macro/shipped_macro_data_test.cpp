@@ -6,10 +6,10 @@
 #include <map>
 #include <set>
 
-#include "app/program_paths.h"
 #include "macro/gun_presets.h"
 #include "macro/macro_group.h"
 #include "platform/file_ops.h"
+#include "services/program_paths.h"
 
 namespace karvo {
 namespace {

@@ -12,14 +12,14 @@
 #include <filesystem>
 
 #include "app/ckarvo_gmousedlg.h"
-#include "app/language_text_index.h"
 #include "app/macro_edit_commands.h"
 #include "app/macro_page_controls.h"
-#include "app/program_paths.h"
 #include "fake_window.h"
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_main_window.h"
+#include "services/language_text_index.h"
+#include "services/program_paths.h"
 #include "skin_fixture.h"
 #include "temp_dir.h"
 

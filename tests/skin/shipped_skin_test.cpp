@@ -8,9 +8,9 @@
 #include <optional>
 #include <set>
 
-#include "app/language_text.h"
-#include "app/language_text_index.h"
-#include "app/program_paths.h"
+#include "services/language_text.h"
+#include "services/language_text_index.h"
+#include "services/program_paths.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/layout_index.h"
 #include "ui/skin/main_skin.h"

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/program_paths.h"
 #include "macro/mac_vk_and_text.h"
 #include "macro/macro_file.h"
 #include "macro/macro_group.h"
 #include "platform/file_ops.h"
+#include "services/program_paths.h"
 
 namespace {
 

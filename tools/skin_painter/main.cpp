@@ -6,9 +6,9 @@
 #include <QPainter>
 #include <cstdio>
 
-#include "app/language_text.h"
-#include "app/language_text_index.h"
-#include "app/program_paths.h"
+#include "services/language_text.h"
+#include "services/language_text_index.h"
+#include "services/program_paths.h"
 #include "tools/skin_painter/contact_sheet.h"
 #include "tools/skin_painter/dialog_pictures.h"
 #include "tools/skin_painter/list_icons.h"

@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/language_text.h"
 #include "macro/mac_vk_and_text.h"
 #include "platform/key_capture.h"
 #include "platform/message_queue.h"
 #include "platform/notifier.h"
+#include "services/language_text.h"
 #include "ui/dialogs/modal_runner.h"
 
 namespace karvo {

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "app/language_text_index.h"
 #include "app/window_messages.h"
+#include "services/language_text_index.h"
 #include "ui/dialogs/button_function.h"
 
 namespace karvo {

@@ -1,8 +1,8 @@
 // The combination key dialog; see cshortcut_get_key.h.
 #include "ui/dialogs/cshortcut_get_key.h"
 
-#include "app/language_text_index.h"
 #include "app/window_messages.h"
+#include "services/language_text_index.h"
 #include "settings/combination.h"
 #include "ui/dialogs/button_function.h"
 #include "ui/dialogs/captured_keys.h"

@@ -1,8 +1,8 @@
 // The sub-menus: their rows, the codes and values they store; see csub_menu_dlg.h.
 #include "ui/dialogs/csub_menu_dlg.h"
 
-#include "app/language_text_index.h"
 #include "app/window_messages.h"
+#include "services/language_text_index.h"
 #include "ui/dialogs/button_function.h"
 
 namespace karvo {

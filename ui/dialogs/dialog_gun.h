@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/macro_library.h"
 #include "platform/message_queue.h"
 #include "platform/notifier.h"
+#include "services/macro_library.h"
 #include "ui/dialogs/dialog_edit_boxes.h"
 #include "ui/dialogs/modal_runner.h"
 #include "ui/skin/image_state_window.h"

@@ -5,11 +5,11 @@
 
 #include <functional>
 
-#include "app/language_text.h"
-#include "app/macro_library.h"
-#include "app/program_paths.h"
 #include "platform/message_queue.h"
 #include "platform/notifier.h"
+#include "services/language_text.h"
+#include "services/macro_library.h"
+#include "services/program_paths.h"
 #include "settings/settings_model.h"
 #include "ui/dialogs/popup_host.h"
 #include "ui/skin/main_skin.h"

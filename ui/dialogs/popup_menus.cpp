@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/language_text_index.h"
 #include "app/window_messages.h"
+#include "services/language_text_index.h"
 #include "ui/dialogs/button_function.h"
 #include "ui/dialogs/cmenu_dlg.h"
 #include "ui/dialogs/csub_menu_dlg.h"

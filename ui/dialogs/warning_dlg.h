@@ -11,9 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "app/language_text.h"
 #include "platform/message_queue.h"
 #include "platform/notifier.h"
+#include "services/language_text.h"
 #include "ui/dialogs/modal_runner.h"
 #include "ui/skin/skin_layout.h"
 #include "ui/skin/skinned_window.h"

@@ -1,6 +1,6 @@
 // The XDG autostart entry: quoting of the Exec line, switching on and off, and the system-wide
 // entry of the same name that the user's entry overrides.
-#include "app/autostart.h"
+#include "services/autostart.h"
 
 #include <gtest/gtest.h>
 

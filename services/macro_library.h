@@ -8,7 +8,6 @@
 #include <mutex>
 #include <utility>
 
-#include "app/program_paths.h"
 #include "device/macro_sources.h"
 #include "macro/gun_presets.h"
 #include "macro/mac_vk_and_text.h"
@@ -16,6 +15,7 @@
 #include "macro/macro_group.h"
 #include "macro/macro_table.h"
 #include "platform/notifier.h"
+#include "services/program_paths.h"
 
 namespace karvo {
 

@@ -1,5 +1,5 @@
 // Loading LanguageText.ini; see language_text.h.
-#include "app/language_text.h"
+#include "services/language_text.h"
 
 #include "platform/private_profile.h"
 #include "ui/skin/layout_value.h"

@@ -1,6 +1,6 @@
 // The macro libraries as the download and the device threads see them: the shipped library of
 // a language, blank answers out of range, and reloads while other threads read.
-#include "app/macro_library.h"
+#include "services/macro_library.h"
 
 #include <gtest/gtest.h>
 

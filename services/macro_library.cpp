@@ -1,5 +1,5 @@
 // The macro libraries as one locked object; see macro_library.h.
-#include "app/macro_library.h"
+#include "services/macro_library.h"
 
 namespace karvo {
 

@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/language_text.h"
+#include "services/language_text.h"
 
 namespace karvo::text {
 

@@ -1,5 +1,5 @@
 // The list of texts the program reads; see language_text_index.h.
-#include "app/language_text_index.h"
+#include "services/language_text_index.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // The XDG autostart entry of the window program; see autostart.h.
-#include "app/autostart.h"
+#include "services/autostart.h"
 
 #include <system_error>
 

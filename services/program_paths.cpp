@@ -1,6 +1,6 @@
 // Paths of the data tree in both layouts, the command-line switch and the layout scale; see
 // program_paths.h.
-#include "app/program_paths.h"
+#include "services/program_paths.h"
 
 #include <array>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // The language text table: piece 1 of each value, the six sections, the bounds of the table,
 // the font keys, and what a missing file does.
-#include "app/language_text.h"
+#include "services/language_text.h"
 
 #include <gtest/gtest.h>
 

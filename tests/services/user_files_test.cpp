@@ -1,6 +1,6 @@
 // The user's copies of the shipped files in the installed layout: which files are the user's,
 // the first-start copy, a later version's new files, and never a replaced or resurrected one.
-#include "app/user_files.h"
+#include "services/user_files.h"
 
 #include <gtest/gtest.h>
 

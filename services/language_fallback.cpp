@@ -1,10 +1,10 @@
 // The language fallback; see language_fallback.h.
-#include "app/language_fallback.h"
+#include "services/language_fallback.h"
 
 #include <string>
 #include <system_error>
 
-#include "app/program_paths.h"
+#include "services/program_paths.h"
 
 namespace karvo {
 

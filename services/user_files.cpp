@@ -1,5 +1,5 @@
 // First-start copies of the shipped files into the user's folder; see user_files.h.
-#include "app/user_files.h"
+#include "services/user_files.h"
 
 #include <set>
 #include <sstream>

@@ -1,5 +1,5 @@
 // The data tree's paths per language, the start-minimised switch and the layout scale.
-#include "app/program_paths.h"
+#include "services/program_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/program_paths.h"
+#include "services/program_paths.h"
 
 namespace karvo {
 
