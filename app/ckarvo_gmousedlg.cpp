@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/window_access.h"
 #include "app/window_messages.h"
 #include "services/language_text_index.h"
 #include "settings/combination.h"
@@ -85,6 +86,10 @@ void CKarvo_GMouseDlg::showPage(Page page) {
     if (page == page_)
         return;
     page_ = page;
+    // The header's entries stay focused across pages; the old page's are gone.
+    if (focus_.focused() >= 0 && (window_access::tableOf(focus_.focused()) != LayoutFile::Main ||
+                                  window_access::entryOf(focus_.focused()) >= mw::kHeaderCount))
+        focus_.clear();
     mainShown_ = page == Page::Main;
     lightingShown_ = page == Page::Lighting;
     drag_ = Drag::None;
@@ -232,7 +237,7 @@ void CKarvo_GMouseDlg::actOnHeaderDown(int entry) {
     } else if (entry == mw::kLanguage) {
         openMenu(menu_kind::kLanguage, LayoutFile::Main, entry, -1);
     } else if (entry == mw::kMore) {
-        openMenu(menu_kind::kMore, LayoutFile::Main, entry, -1);
+        openMenu(menu_kind::kMore, LayoutFile::Main, entry, -1, false, moreMenuTexts());
     }
 }
 
@@ -247,12 +252,7 @@ void CKarvo_GMouseDlg::actOnHeaderUp(int entry) {
         parts_.host.hide();
         shutdown();
     } else if (entry == mw::kApply) {
-        // A second apply while the mouse is being written does nothing.
-        if (!actions_->writing() && actions_->startApply()) {
-            progress_ = std::pair<std::size_t, std::size_t>{0, 0};
-            lastResult_.reset();
-            parts_.host.invalidate();
-        }
+        startApply(false);
     } else if (entry >= mw::kProfileFirst && entry < mw::kProfileFirst + mw::kProfileCount) {
         parts_.settings.edit([&](Settings& s) { s.currentProfile = entry - mw::kProfileFirst; });
         parts_.host.invalidate();
@@ -273,6 +273,17 @@ void CKarvo_GMouseDlg::actOnHeaderUp(int entry) {
 
 void CKarvo_GMouseDlg::tip(int index) {
     parts_.warning.tipText(index);
+}
+
+void CKarvo_GMouseDlg::startApply(bool everything) {
+    // A second apply while the mouse is being written does nothing.
+    if (actions_->writing())
+        return;
+    if (everything ? actions_->startFullApply() : actions_->startApply()) {
+        progress_ = std::pair<std::size_t, std::size_t>{0, 0};
+        lastResult_.reset();
+        parts_.host.invalidate();
+    }
 }
 
 void CKarvo_GMouseDlg::importConfig() {
@@ -359,11 +370,11 @@ MenuRequest CKarvo_GMouseDlg::placeBelow(MenuRequest r, MenuSize size, const Ski
 }
 
 SkinRect CKarvo_GMouseDlg::onScreen(const SkinRect& r) const {
-    const SkinRect frame = parts_.host.frame();
-    return {frame.x + r.x, frame.y + r.y, r.width, r.height};
+    return parts_.host.onScreen(r);
 }
 
-bool CKarvo_GMouseDlg::openMenu(int kind, LayoutFile table, int entry, int slot, bool beside) {
+bool CKarvo_GMouseDlg::openMenu(int kind, LayoutFile table, int entry, int slot, bool beside,
+                                std::vector<std::string> texts) {
     const SkinLayout& layout = table == LayoutFile::Color     ? parts_.skin.lighting()
                                : table == LayoutFile::Advance ? parts_.skin.advanced()
                                : table == LayoutFile::Mac     ? parts_.skin.macro()
@@ -373,6 +384,7 @@ bool CKarvo_GMouseDlg::openMenu(int kind, LayoutFile table, int entry, int slot,
     request.table = table;
     request.entry = entry;
     request.slot = slot;
+    request.texts = std::move(texts);
     request.entryOnScreen = onScreen(layout.rect(entry));
     const MenuSize size = menus_->size(request);
     if (beside) {
@@ -716,8 +728,10 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
             onMenuClosed(m);
             break;
         case msg::WM_MENU_PICK:
-            if (m.wparam >= static_cast<std::uintptr_t>(menu_kind::kMacroList) &&
-                m.wparam <= static_cast<std::uintptr_t>(menu_kind::kInsert))
+            if (m.wparam == static_cast<std::uintptr_t>(menu_kind::kMore))
+                onMorePick(static_cast<int>(m.lparam));
+            else if (m.wparam >= static_cast<std::uintptr_t>(menu_kind::kMacroList) &&
+                     m.wparam <= static_cast<std::uintptr_t>(menu_kind::kInsert))
                 macroEditor_->onMenuPick(static_cast<int>(m.wparam), static_cast<int>(m.lparam));
             parts_.host.invalidate();
             break;
@@ -888,6 +902,7 @@ void CKarvo_GMouseDlg::paint(Canvas& canvas) {
     HeaderPainter::paint(canvas, view);
     PageTextPainter::paint(canvas, view);
     paintProgress(canvas);
+    paintFocus(canvas);
     canvas.finish(parts_.skin.scale());
 
     // A missing badge is told once, after the paint: a message box inside the paint would

@@ -10,6 +10,8 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "app/sound_lighting.h"
 #include "app/window_actions.h"
@@ -24,6 +26,7 @@
 #include "settings/settings_model.h"
 #include "ui/dialogs/warning_dlg.h"
 #include "ui/skin/image_state_window.h"
+#include "ui/skin/keyboard_focus.h"
 #include "ui/skin/main_skin.h"
 #include "ui/skin/page_view.h"
 #include "ui/skin/skinned_window.h"
@@ -53,6 +56,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         const MacVkAndText* keys = nullptr;
         // The DPI table the DPI value box reads; null: the box stays empty.
         const DeviceDescription* description = nullptr;
+        // The language texts of the "more" menu's rows; null: the English ones.
+        const LanguageTextTable* texts = nullptr;
     };
 
     CKarvo_GMouseDlg(Parts parts, PagePictures pictures, int keyNum);
@@ -70,6 +75,14 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     bool onSystemMenuKey(std::int32_t x, std::int32_t y) override;
     void paint(Canvas& canvas) override;
     const PaintRegion* paintRegion() const override;
+    // The keyboard: Tab and Shift+Tab over the header's and the current page's entries, Enter
+    // and Space act as a click, the arrows (and Home, End) move a focused slider one step,
+    // Escape closes an open menu. Screen readers see the same entries.
+    std::vector<AccessibleEntry> accessibleEntries() const override;
+    int focusedEntry() const override { return focus_.focused(); }
+    bool onKey(NavigationKey key) override;
+    bool activate(int id) override;
+    bool setValue(int id, int value) override;
 
     // A message from the queue, on the window thread.
     void onMessage(const WindowMessage& message);
@@ -144,12 +157,20 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     void actOnLightingPage(int entry, const SharedSettings& s);
     void actOnMacroPage(int entry);
     // Opens a menu for `entry` of `table`: below it (or above), or beside it.
-    bool openMenu(int kind, LayoutFile table, int entry, int slot, bool beside = false);
+    bool openMenu(int kind, LayoutFile table, int entry, int slot, bool beside = false,
+                  std::vector<std::string> texts = {});
     SkinRect onScreen(const SkinRect& windowRect) const;
     void chooseColour(int tableEntry);
     void importConfig();
     void exportConfig();
     void tip(int index);
+    // A text of [UniqueName_Other] in the language, or `english` when the language has none.
+    // The "more" menu: its rows' texts (the first says whether the program starts with the
+    // session), and what its rows 1 and 3 do.
+    std::vector<std::string> moreMenuTexts() const;
+    void onMorePick(int row);
+    // Apply (changed blocks) or the full apply: nothing while a write runs.
+    void startApply(bool everything);
     // While recording, the top bar takes only entries 0 and 1.
     bool refusedWhileRecording(int entry);
     void onMenuClosed(const WindowMessage& m);
@@ -164,6 +185,10 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     void startDrag(Drag drag);
     void dragTo(std::int32_t x);
     void paintProgress(Canvas& canvas) const;
+    void paintFocus(Canvas& canvas) const;
+    const SkinLayout& layout(LayoutFile table) const;
+    // Moves the slider `id` to `step` as a press on it and a drag to that step would.
+    bool moveSlider(int id, int step);
     void endWindow(bool reportToMouse);
 
     Parts parts_;
@@ -201,6 +226,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
     WindowActions* actions_ = &noActions_;
     FileDialog* fileDialog_ = nullptr;
     ColourDialog* colourDialog_ = nullptr;
+    KeyboardFocus focus_;
     bool menuOpen_ = false;
     // The kind of the menu this window opened last, while menuOpen_.
     int openMenuKind_ = -1;

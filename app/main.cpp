@@ -198,10 +198,9 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     // The data tree: --data, the portable tree beside the program, or the installed one with
     // the user's own copies of the files the program writes.
-    const karvo::ProgramLocation location =
-        karvo::locateProgram(karvo::PathEnvironment::ofProcess(
-                                 karvo::process::executableFolder(argv[0]), options.dataFolder),
-                             1);
+    const karvo::PathEnvironment pathEnvironment = karvo::PathEnvironment::ofProcess(
+        karvo::process::executableFolder(argv[0]), options.dataFolder);
+    const karvo::ProgramLocation location = karvo::locateProgram(pathEnvironment, 1);
     if (!location.paths) {
         std::fprintf(stderr, "karvo-gmouse: %s\n", location.error.c_str());
         return 1;
@@ -251,9 +250,12 @@ int main(int argc, char** argv) {
     }
 
     karvo::CKarvo_GMouseDlg dlg({state.skin, state.settings, window, queue, warning, &state.link,
-                                 &state.macroRegion, &state.keys, &state.description},
+                                 &state.macroRegion, &state.keys, &state.description, &state.texts},
                                 {}, 0);
     window.attach(dlg);
+    // A screen whose free area is smaller than the window shows it scaled down to fit; the
+    // rendered pages keep the layout's own size.
+    window.setFitToScreen(options.renderPages.empty());
     karvo::qt::QtFileDialog fileDialog(window.widget());
     karvo::qt::QtColourDialog colourDialog(window.widget());
     dlg.setFileDialog(&fileDialog);
@@ -327,8 +329,23 @@ int main(int argc, char** argv) {
             queue.post({karvo::msg::WM_REPAINT, 0, 0});
         });
     dlg.setLightingPreview([&lighting] { return lighting.previewColour(); });
-    karvo::ProgramActions actions({state, queue, warning, &fileDialog, &macroControls,
-                                   options.renderPages.empty() ? &blink : nullptr, &lighting});
+    karvo::ProgramActions::Parts actionParts{
+        state,       queue,          warning,
+        &fileDialog, &macroControls, options.renderPages.empty() ? &blink : nullptr,
+        &lighting};
+    // The "more" menu's autostart row starts this program, with the data folder it was given.
+    if (const auto configHome = pathEnvironment.configHome()) {
+        const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+        actionParts.autostart.emplace(*configHome, karvo::Autostart::splitDirs(dirs ? dirs : ""));
+        actionParts.windowProgram = pathEnvironment.executableFolder / "karvo-gmouse";
+        if (options.dataFolder) {
+            std::error_code ec;
+            actionParts.programArguments = {
+                "--data",
+                std::filesystem::absolute(*options.dataFolder, ec).lexically_normal().string()};
+        }
+    }
+    karvo::ProgramActions actions(std::move(actionParts));
     dlg.setActions(&actions);
 #ifdef KARVO_HAVE_QTDBUS
     std::unique_ptr<karvo::qt::QtResumeWatcher> resume;

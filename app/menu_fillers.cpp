@@ -16,6 +16,7 @@ MenuSize PopupMenuOpener::size(const MenuRequest& request) {
         return {};
     MenuOptions options;
     options.slot = request.slot;
+    options.texts = request.texts;
     const std::unique_ptr<CMenuDlg> probe =
         CMenuDlg::create(menus_, static_cast<MenuKind>(request.kind), std::move(options));
     if (!probe)
@@ -29,6 +30,7 @@ bool PopupMenuOpener::open(const MenuRequest& request) {
         return false;
     MenuOptions options;
     options.slot = request.slot;
+    options.texts = request.texts;
     return menus_.open(static_cast<MenuKind>(request.kind), request.x, request.y,
                        std::move(options));
 }

@@ -24,30 +24,32 @@ bool ProgramActions::writing() const {
     return running_ || parts_.state.downloader.busy();
 }
 
+// Apply writes only the blocks that changed since the last complete write; the full apply and
+// a rewrite after a resume write all, since the mouse may have lost or changed its memory.
 bool ProgramActions::startApply() {
-    return startWrite(true);
+    return startWrite(true, device::Downloader::Writes::Changed);
+}
+
+bool ProgramActions::startFullApply() {
+    return startWrite(true, device::Downloader::Writes::All);
 }
 
 bool ProgramActions::startRewrite() {
-    return startWrite(false);
+    return startWrite(false, device::Downloader::Writes::All);
 }
 
-bool ProgramActions::startWrite(bool save) {
+bool ProgramActions::startWrite(bool save, device::Downloader::Writes writes) {
     if (writing() || running_.exchange(true))
         return false;
     const std::lock_guard lock(workerLock_);
     if (worker_.joinable())
         worker_.join();  // the last one, which has ended
-    worker_ = std::thread([this, save] {
+    worker_ = std::thread([this, save, writes] {
         MessageQueue& queue = parts_.queue;
         if (save)
             saveEverything();
         // The files are written whatever the mouse does next: an unplugged mouse ends the
-        // write with its result and loses nothing that was set. Apply writes only the blocks
-        // that changed since the last complete write; a rewrite after a resume writes all,
-        // since the mouse may have lost its memory while the computer slept.
-        const auto writes =
-            save ? device::Downloader::Writes::Changed : device::Downloader::Writes::All;
+        // write with its result and loses nothing that was set.
         const auto result = parts_.state.downloader.DownloadAll(
             [&queue](std::size_t written, std::size_t total) {
                 queue.post({msg::WM_DOWNLOAD_PROGRESS, written, static_cast<std::intptr_t>(total)});
@@ -91,6 +93,20 @@ std::filesystem::path ProgramActions::programFolder() const {
 void ProgramActions::soundLightDone() {
     if (onSoundLightDone)
         onSoundLightDone();
+}
+
+std::optional<bool> ProgramActions::autostartEnabled() const {
+    if (!parts_.autostart)
+        return std::nullopt;
+    return parts_.autostart->enabled();
+}
+
+std::string ProgramActions::setAutostart(bool on) {
+    if (!parts_.autostart)
+        return "There is no configuration folder ($XDG_CONFIG_HOME or $HOME) to keep the "
+               "autostart entry in.";
+    return on ? parts_.autostart->enable(parts_.windowProgram, parts_.programArguments)
+              : parts_.autostart->disable();
 }
 
 void ProgramActions::macroGroupFile(int command) {

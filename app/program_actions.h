@@ -6,12 +6,16 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "app/program_state.h"
 #include "app/window_actions.h"
 #include "platform/file_dialog.h"
 #include "platform/message_queue.h"
+#include "services/autostart.h"
 
 namespace karvo {
 
@@ -29,8 +33,13 @@ class ProgramActions final : public WindowActions {
         MacroPageControls* macroPage = nullptr;
         BlinkThread* blink = nullptr;
         LightingAnimation* lighting = nullptr;
+        // Starting with the session: the user's autostart folder (none: it cannot be set), and
+        // the window program with the arguments it is started with (--data DIR).
+        std::optional<Autostart> autostart = std::nullopt;
+        std::filesystem::path windowProgram = {};
+        std::vector<std::string> programArguments = {};
     };
-    explicit ProgramActions(Parts parts) : parts_(parts) {}
+    explicit ProgramActions(Parts parts) : parts_(std::move(parts)) {}
     ~ProgramActions() override;  // waits for a running apply
     ProgramActions(const ProgramActions&) = delete;
     ProgramActions& operator=(const ProgramActions&) = delete;
@@ -39,6 +48,7 @@ class ProgramActions final : public WindowActions {
     std::function<void()> onSoundLightDone;
 
     bool startApply() override;
+    bool startFullApply() override;
     bool startRewrite() override;
     bool writing() const override;
     // Waits until a running apply or rewrite has ended.
@@ -49,6 +59,8 @@ class ProgramActions final : public WindowActions {
     void resetAll() override;
     std::filesystem::path programFolder() const override;
     void soundLightDone() override;
+    std::optional<bool> autostartEnabled() const override;
+    std::string setAutostart(bool on) override;
 
     void macroGroupFile(int command) override;
     bool macroGroupSelected() const override;
@@ -59,7 +71,7 @@ class ProgramActions final : public WindowActions {
     void startLightingAnimation() override;
 
   private:
-    bool startWrite(bool save);
+    bool startWrite(bool save, device::Downloader::Writes writes);
     // The open macro, [Init] CurConfig and the four profiles; false when a file could not be
     // written (the notice is shown).
     bool saveEverything();

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace karvo {
 
@@ -15,6 +17,9 @@ class WindowActions {
     // written, all on a worker; progress and the end come back as WM_DOWNLOAD_PROGRESS and
     // WM_DOWNLOAD_DONE. False, and nothing started, while a write to the mouse runs.
     virtual bool startApply() { return false; }
+    // The same apply, but every block is written whatever the mouse is known to hold: for a
+    // mouse whose memory its owner doubts. Same results and refusal as startApply.
+    virtual bool startFullApply() { return false; }
     // The mouse written again from the settings in memory (after a resume), on a worker.
     virtual bool startRewrite() { return false; }
     // A write to the mouse is running.
@@ -27,6 +32,15 @@ class WindowActions {
     virtual void resetAll() {}
     // The program folder, where the file dialogs start.
     virtual std::filesystem::path programFolder() const { return {}; }
+
+    // Whether the window program starts (minimised) with the desktop session; nothing when it
+    // cannot be told (no configuration folder).
+    virtual std::optional<bool> autostartEnabled() const { return std::nullopt; }
+    // Switches starting with the session on or off; an error text, empty on success.
+    virtual std::string setAutostart(bool on) {
+        (void)on;
+        return "Starting with the session cannot be set here.";
+    }
 
     // The sound-reactive dialog ended: the mouse's lighting and DPI level are sent again.
     virtual void soundLightDone() {}

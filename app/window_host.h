@@ -53,6 +53,12 @@ class WindowHost {
     // The window's frame on screen, and whether it is hidden in the tray.
     virtual SkinRect frame() const = 0;
     virtual bool hidden() const = 0;
+    // A rectangle of the window (window pixels) on the screen. A window shown smaller than
+    // its layout (a screen too small for it) scales it; else it is the frame's offset.
+    virtual SkinRect onScreen(const SkinRect& r) const {
+        const SkinRect f = frame();
+        return {f.x + r.x, f.y + r.y, r.width, r.height};
+    }
     // The screen area windows may cover (without panels and docks), in screen pixels; menus
     // are kept inside it. An empty rectangle: unknown, nothing is kept inside.
     virtual SkinRect workArea() const { return {}; }

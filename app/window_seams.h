@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/message_queue.h"
 #include "ui/skin/layout_files.h"
@@ -48,6 +49,7 @@ struct MenuRequest {
     std::int32_t x = 0;                   // the menu's top-left corner in screen pixels,
     std::int32_t y = 0;                   // computed by the window from size()
     bool above = false;                   // placed above the entry: below left the work area
+    std::vector<std::string> texts = {};  // kind 3: the rows' texts, which the window words
 };
 
 // The pop-up menus (kinds above). The window calls size() first to place the menu, then

@@ -39,6 +39,8 @@ std::vector<TextKey> buildList() {
          {other::kDisabledFunction, other::kResetDpiStep, other::kDelaySuffix, other::kLightingStep,
           other::kLightingStepOther, other::kDelayStep, other::kMacroBadge, other::kLanguageName})
         add(S::Other, o, 1, "caption");
+    add(S::Other, other::kStartWithSession, 5, "more menu row");
+    add(S::Other, other::kMinimise, 8, "accessible name");
     add(S::ShortCut, 0, 4, "modifier name");
     add(S::ShortCut, shortcut::kNoModifier, 2, "placeholder");
     return keys;

@@ -84,6 +84,21 @@ inline constexpr int kLightingStepOther = 14;
 inline constexpr int kDelayStep = 17;
 inline constexpr int kMacroBadge = 20;    // drawn into zhi.png
 inline constexpr int kLanguageName = 21;  // drawn into ver_normal.jpg and ver_over.jpg
+// The rows of the "more" menu (kind 3) and the state the first one shows.
+inline constexpr int kStartWithSession = 30;
+inline constexpr int kAbout = 31;
+inline constexpr int kWriteEverything = 32;
+inline constexpr int kOn = 33;
+inline constexpr int kOff = 34;
+// What screen readers call the window's symbol entries and colour wells, 35-42.
+inline constexpr int kMinimise = 35;
+inline constexpr int kClose = 36;
+inline constexpr int kMinimiseToTray = 37;
+inline constexpr int kLanguage = 38;
+inline constexpr int kMore = 39;
+inline constexpr int kWebPage = 40;
+inline constexpr int kColour = 41;
+inline constexpr int kInColourCycle = 42;
 }  // namespace other
 
 // [UniqueName_ShortCut]: the combination key dialog.

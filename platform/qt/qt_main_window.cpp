@@ -30,8 +30,7 @@ void QtMainWindow::attach(SkinnedWindow& controller) {
     widget_->setWindowTitle(title_);
     if (!icon_.isNull())
         widget_->setWindowIcon(icon_);
-    if (size_.isValid())
-        widget_->setFixedSize(size_);
+    applyFit();
 }
 
 void QtMainWindow::setTitle(const QString& title) {
@@ -62,14 +61,48 @@ bool QtMainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void QtMainWindow::setFixedSize(QSize size) {
     size_ = size;
-    if (widget_)
-        widget_->setFixedSize(size);
+    applyFit();
+}
+
+void QtMainWindow::setFitToScreen(bool fit) {
+    fitToScreen_ = fit;
+    applyFit();
+}
+
+void QtMainWindow::applyFit() {
+    if (!widget_ || !size_.isValid())
+        return;
+    fit_ = ViewFit{};
+    if (fitToScreen_) {
+        const QScreen* screen =
+            widget_->screen() ? widget_->screen() : QGuiApplication::primaryScreen();
+        if (screen) {
+            const QSize free = screen->availableGeometry().size();
+            fit_ = ViewFit::toFit({size_.width(), size_.height()}, {free.width(), free.height()});
+        }
+    }
+    const TextSize shown = fit_.shown({size_.width(), size_.height()});
+    widget_->setFixedSize(shown.width, shown.height);
+    widget_->setViewFit(fit_);
+    // The child controls (the macro page's lists and boxes) keep their layout rectangle and
+    // are placed where the scaled window shows it.
+    for (QWidget* child : widget_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QVariant kept = child->property("karvoLayoutRect");
+        if (!kept.isValid()) {
+            kept = child->geometry();
+            child->setProperty("karvoLayoutRect", kept);
+        }
+        const QRect r = kept.toRect();
+        const SkinRect s = fit_.toShown({r.x(), r.y(), r.width(), r.height()});
+        child->setGeometry(s.x, s.y, s.width, s.height);
+    }
 }
 
 void QtMainWindow::createMacroPage(MacroPageControls& controls, const MainSkin& skin) {
     if (!widget_)
         return;
     macroPage_ = std::make_unique<QtMacroPage>(controls, skin, pictures_, fonts_, widget_.get());
+    applyFit();
 }
 
 void QtMainWindow::showMacroControls(bool visible) {
@@ -180,7 +213,8 @@ std::uintptr_t QtMainWindow::showSystemMenu(std::int32_t x, std::int32_t y,
         QAction* action = menu.addAction(QString::fromStdString(entry.text));
         action->setData(QVariant::fromValue<qulonglong>(entry.command));
     }
-    const QAction* chosen = menu.exec(widget_->mapToGlobal(QPoint(x, y)));
+    const SkinRect at = fit_.toShown({x, y, 0, 0});
+    const QAction* chosen = menu.exec(widget_->mapToGlobal(QPoint(at.x, at.y)));
     return chosen ? static_cast<std::uintptr_t>(chosen->data().toULongLong()) : 0;
 }
 
@@ -218,6 +252,12 @@ SkinRect QtMainWindow::frame() const {
         return {};
     const QRect g = widget_->geometry();
     return {g.x(), g.y(), g.width(), g.height()};
+}
+
+SkinRect QtMainWindow::onScreen(const SkinRect& r) const {
+    const SkinRect f = frame();
+    const SkinRect s = fit_.toShown(r);
+    return {f.x + s.x, f.y + s.y, s.width, s.height};
 }
 
 bool QtMainWindow::hidden() const {

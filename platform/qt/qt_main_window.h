@@ -27,7 +27,10 @@ class QtMainWindow final : public QObject, public WindowHost {
     void attach(SkinnedWindow& controller);
     SkinWidget* widget() { return widget_.get(); }
     void setTitle(const QString& title);
+    // The window's size in window pixels. With fitting on, a window larger than its screen's
+    // free area is shown scaled down to fit it.
     void setFixedSize(QSize size);
+    void setFitToScreen(bool fit);
     void setIcon(const QIcon& icon);
     // Creates the macro page's child controls inside the window (after attach); hidden until
     // showMacroControls(true).
@@ -50,6 +53,7 @@ class QtMainWindow final : public QObject, public WindowHost {
                                   std::span<const SystemMenuEntry> entries) override;
     void showAbout() override;
     SkinRect frame() const override;
+    SkinRect onScreen(const SkinRect& r) const override;
     bool hidden() const override;
     SkinRect workArea() const override;
     void openUrl(std::string_view url) override;
@@ -59,12 +63,16 @@ class QtMainWindow final : public QObject, public WindowHost {
 
   private:
     void buildTrayMenu();
+    // The fit for the size on the widget's screen, applied to the widget and its children.
+    void applyFit();
 
     PictureCache& pictures_;
     const QtFonts& fonts_;
     MessageQueue& queue_;
     QString title_;
     QSize size_;
+    bool fitToScreen_ = false;
+    ViewFit fit_;
     QIcon icon_;
     std::vector<TrayMenuItem> trayItems_;
     bool ending_ = false;

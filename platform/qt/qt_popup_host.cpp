@@ -12,11 +12,12 @@
 #include <QWidget>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/skin_access.h"
 
 namespace karvo::qt {
 
 // One level's window: paints its controller and hands its mouse to the host.
-class PopupWidget final : public QWidget {
+class PopupWidget final : public QWidget, public SkinnedSurface {
   public:
     PopupWidget(QtPopupHost& host, PictureCache& pictures, const QtFonts& fonts)
         : QWidget(nullptr, Qt::Popup | Qt::FramelessWindowHint),
@@ -25,9 +26,11 @@ class PopupWidget final : public QWidget {
         setMouseTracking(true);
         setAttribute(Qt::WA_OpaquePaintEvent);
         setObjectName(QStringLiteral("karvo-popup"));
+        installSkinAccessibility();
     }
     void setController(SkinnedWindow* controller) { controller_ = controller; }
     SkinnedWindow* controller() const { return controller_; }
+    SkinnedWindow* skinnedController() const override { return controller_; }
     void setHiding(bool hiding) { hiding_ = hiding; }
 
   protected:
@@ -49,9 +52,15 @@ class PopupWidget final : public QWidget {
                     e->button() == Qt::LeftButton);
     }
     void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Escape)
+        const auto key = navigationKey(*e);
+        if (!key)
+            return;
+        if (*key == NavigationKey::Escape)
             host_.cancelled();
+        else
+            host_.key(*key);
     }
+    bool focusNextPrevChild(bool) override { return false; }
     void closeEvent(QCloseEvent* e) override {
         // The desktop (or Qt, for a press it saw first) closed the pop-up: the menus end as
         // after Escape. A hide asked by the menus themselves is not a close.
@@ -130,6 +139,21 @@ void QtPopupHost::repaint(PopupLevel level) {
 
 void QtPopupHost::setCancelHandler(std::function<void()> handler) {
     cancel_ = std::move(handler);
+}
+
+void QtPopupHost::setKeyHandler(std::function<void(NavigationKey)> handler) {
+    key_ = std::move(handler);
+}
+
+void QtPopupHost::key(NavigationKey key) {
+    if (!key_)
+        return;
+    key_(key);
+    // The focus is the hot row of whichever level has the keyboard now.
+    for (auto& w : widgets_) {
+        if (w && w->isVisible() && w->controller() && w->controller()->focusedEntry() >= 0)
+            announceFocus(w.get());
+    }
 }
 
 void QtPopupHost::cancelled() {

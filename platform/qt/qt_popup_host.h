@@ -30,6 +30,7 @@ class QtPopupHost final : public PopupHost {
     void hide(PopupLevel level) override;
     void repaint(PopupLevel level) override;
     void setCancelHandler(std::function<void()> handler) override;
+    void setKeyHandler(std::function<void(NavigationKey)> handler) override;
 
     // The window of a level (null before its first pop-up); for tests and screenshots.
     QWidget* widget(PopupLevel level);
@@ -38,12 +39,14 @@ class QtPopupHost final : public PopupHost {
     enum class Mouse { Move, Press, Release };
     void route(Mouse what, QPoint global, bool leftButton);
     void cancelled();
+    void key(NavigationKey key);
 
   private:
     PictureCache& pictures_;
     const QtFonts& fonts_;
     std::array<std::unique_ptr<PopupWidget>, kPopupLevels> widgets_;
     std::function<void()> cancel_;
+    std::function<void(NavigationKey)> key_;
     bool hiding_ = false;
 };
 

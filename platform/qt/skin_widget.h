@@ -6,11 +6,13 @@
 #include <QWidget>
 
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/skin_access.h"
 #include "ui/skin/skinned_window.h"
+#include "ui/skin/view_fit.h"
 
 namespace karvo::qt {
 
-class SkinWidget final : public QWidget {
+class SkinWidget final : public QWidget, public SkinnedSurface {
   public:
     SkinWidget(SkinnedWindow& controller, PictureCache& pictures, const QtFonts& fonts,
                QWidget* parent = nullptr);
@@ -19,6 +21,12 @@ class SkinWidget final : public QWidget {
     void setAfterEvent(std::function<void()> afterEvent) { afterEvent_ = std::move(afterEvent); }
     // What the last paint produced (window pixels).
     const QImage& lastFrame() const { return canvas_.result(); }
+    SkinnedWindow* skinnedController() const override { return &controller_; }
+    // Shows the controller's window pixels scaled by `fit` (the widget's own size follows
+    // from its owner), and hands it the mouse in window pixels.
+    void setViewFit(ViewFit fit);
+    const ViewFit& viewFit() const { return fit_; }
+    SkinRect toShown(const SkinRect& r) const override { return fit_.toShown(r); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -27,12 +35,16 @@ class SkinWidget final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab move over the controller's entries, not over Qt's focus chain.
+    bool focusNextPrevChild(bool) override { return false; }
 
   private:
     void handled(bool repaint);
+    QPoint toWindow(QPointF shown) const;
 
     SkinnedWindow& controller_;
     QtCanvas canvas_;
+    ViewFit fit_;
     std::function<void()> afterEvent_;
 };
 

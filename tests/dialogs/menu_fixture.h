@@ -33,7 +33,7 @@ class FakePopupHost final : public PopupHost {
             {"menu1_mask.jpg", {232, 480}},
             {"menu_mask.jpg", {208, 450}},
             {"menu2_mask.jpg", {240, 450}},
-            {"more_mask.jpg", {180, 120}},
+            {"more_mask.jpg", {264, 120}},
             {"led_menu_mask.jpg", {220, 450}},
             {"Macro_menu_normal.jpg", {220, 450}},
             {"MacMenu/MacG_mask.jpg", {220, 450}},

@@ -26,7 +26,7 @@ TEST_F(MenuTest, EachKindTakesItsWidthAndRowHeightFromItsMaskAndShowsItsRows) {
     // Profile and "more" divide their mask into 4 and 3 rows, every other kind into 15.
     const Case cases[] = {
         {MenuKind::Profile, 168, 36, 4},       {MenuKind::ButtonFunction, 232, 32, 11},
-        {MenuKind::More, 180, 40, 3},          {MenuKind::LightingMode, 220, 30, 14},
+        {MenuKind::More, 264, 40, 3},          {MenuKind::LightingMode, 220, 30, 14},
         {MenuKind::LightingValue, 208, 30, 4}, {MenuKind::StepEffect, 208, 30, 5},
         {MenuKind::StepColour, 208, 30, 7},    {MenuKind::StepCount, 208, 30, 5},
         {MenuKind::MacroStep, 220, 30, 9},     {MenuKind::MacroMenu, 200, 30, 4},
@@ -375,10 +375,31 @@ TEST_F(MenuTest, TheLanguageMenuOffersEveryShippedLanguageWithItsOwnRowPictures)
 
 TEST_F(MenuTest, TheMoreMenuHasThreeRowsAndItsSecondShowsTheAboutBox) {
     ASSERT_TRUE(menus.openMoreMenu({700, 10, 40, 30}));
-    EXPECT_EQ(host.frameOf(PopupLevel::Menu), (SkinRect{700, 40, 180, 120}));
+    EXPECT_EQ(host.frameOf(PopupLevel::Menu), (SkinRect{700, 40, 264, 120}));
     click(*menus.menu(), 2);
     EXPECT_TRUE(posted(msg::WM_SYSCOMMAND, msg::IDM_ABOUTBOX, 0));
     EXPECT_FALSE(menus.isOpen());
+}
+
+TEST_F(MenuTest, TheMoreMenusOtherRowsShowTheWindowsTextsAndGoBackToTheWindow) {
+    for (const int row : {1, 3}) {
+        SCOPED_TRACE(row);
+        queue.posted.clear();
+        MenuOptions options;
+        options.texts = {"Start with the session: on", "About", "Write everything"};
+        CMenuDlg& menu = openMenu(menus, MenuKind::More, options);
+        ASSERT_EQ(menu.rowCount(), 3);
+        EXPECT_EQ(menu.rows()[0].text, "Start with the session: on");
+        EXPECT_EQ(menu.rows()[2].text, "Write everything");
+        testing::RecordingCanvas canvas;
+        menu.paint(canvas);
+        EXPECT_TRUE(canvas.drewText("Write everything"));
+        click(menu, row);
+        EXPECT_TRUE(posted(msg::WM_MENU_PICK, static_cast<std::uintptr_t>(MenuKind::More), row));
+        EXPECT_FALSE(posted(msg::WM_SYSCOMMAND, msg::IDM_ABOUTBOX, 0));
+        EXPECT_TRUE(posted(msg::WM_MENU_CLOSED, 0, 0));
+        EXPECT_FALSE(menus.isOpen());
+    }
 }
 
 TEST_F(MenuTest, ACancelClosesEveryLevelAndTellsTheWindow) {
@@ -484,6 +505,80 @@ TEST(ButtonFunction, AnotherFunctionDropsACombinationAndSlotsOutsideTheMouseAreR
     EXPECT_FALSE(button_function::assign(s, 8, 4, 8));
     EXPECT_FALSE(button_function::assign(s, -1, 4, 8));
     EXPECT_EQ(button_function::macroCode(3, 1), 768);
+}
+
+TEST_F(MenuTest, TheKeyboardMovesTheHotRowChoosesAndGoesIntoAndOutOfSubMenus) {
+    settings.edit([](Settings& s) { s.profiles[0].buttons[3].leftMac = 3; });
+    ASSERT_TRUE(menus.openButtonMenu(3, {400, 300, 40, 30}));
+    // Up from no hot row wraps to the last; Down from the last to the first.
+    EXPECT_TRUE(menus.onKey(NavigationKey::Up));
+    EXPECT_EQ(menus.menu()->hotRow(), 11);
+    menus.onKey(NavigationKey::Down);
+    EXPECT_EQ(menus.menu()->hotRow(), 1);
+    for (int i = 0; i < 7; ++i)
+        menus.onKey(NavigationKey::Tab);
+    ASSERT_EQ(menus.menu()->hotRow(), 8);
+    ASSERT_NE(menus.subMenu(), nullptr);  // the row opened its sub-menu, as under the cursor
+    EXPECT_EQ(menus.subMenu()->type(), submenu::kMoreFunctions);
+    EXPECT_TRUE(menus.onKey(NavigationKey::Right));
+    EXPECT_EQ(menus.subMenu()->hotRow(), 1);
+    // Left goes back to the menu, whose keys then move its own rows again.
+    EXPECT_TRUE(menus.onKey(NavigationKey::Left));
+    EXPECT_EQ(menus.subMenu()->hotRow(), NO_ITEM);
+    menus.onKey(NavigationKey::Up);
+    EXPECT_EQ(menus.menu()->hotRow(), 7);
+    menus.onKey(NavigationKey::Down);
+    ASSERT_EQ(menus.subMenu()->type(), submenu::kMoreFunctions);
+    // Enter on a row that opened a sub-menu goes into it; there Enter chooses.
+    menus.onKey(NavigationKey::Enter);
+    menus.onKey(NavigationKey::Down);
+    menus.onKey(NavigationKey::Down);
+    EXPECT_EQ(menus.subMenu()->hotRow(), 3);
+    EXPECT_TRUE(menus.onKey(NavigationKey::Space));
+    EXPECT_EQ(button(3).function, 25);
+    EXPECT_EQ(button(3).leftMac, 0);
+    EXPECT_FALSE(menus.isOpen());
+    EXPECT_FALSE(menus.onKey(NavigationKey::Down));  // nothing open
+}
+
+TEST_F(MenuTest, EnterOnALanguageChoosesItAndRightGoesToTheSecondColumn) {
+    openMenu(menus, MenuKind::Language);
+    menus.onKey(NavigationKey::Home);
+    menus.onKey(NavigationKey::Right);
+    EXPECT_EQ(menus.subMenu()->hotRow(), 1);
+    menus.onKey(NavigationKey::Left);
+    for (int i = 0; i < 4; ++i)
+        menus.onKey(NavigationKey::Down);
+    menus.onKey(NavigationKey::Enter);
+    EXPECT_TRUE(posted(msg::WM_MENU_CLOSED, 1, 5));
+    EXPECT_FALSE(menus.isOpen());
+}
+
+TEST_F(MenuTest, EveryRowHasANameForScreenReadersAndTheHotRowHasTheFocus) {
+    CMenuDlg& buttons = openMenu(menus, MenuKind::ButtonFunction);
+    std::vector<AccessibleEntry> rows = buttons.accessibleEntries();
+    ASSERT_EQ(rows.size(), 11u);
+    EXPECT_EQ(rows[2].name, skin.functions().name(3));
+    EXPECT_EQ(rows[2].role, AccessibleRole::MenuItem);
+    EXPECT_EQ(rows[2].rect, buttons.rowRect(3));
+    EXPECT_EQ(buttons.focusedEntry(), -1);
+    hover(buttons, 4);
+    EXPECT_EQ(buttons.focusedEntry(), 4);
+
+    // Rows whose pictures carry their text: the profiles, the languages by their own names.
+    rows = openMenu(menus, MenuKind::Profile).accessibleEntries();
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[3].name, "Profile 4");
+    rows = openMenu(menus, MenuKind::Language).accessibleEntries();
+    ASSERT_EQ(rows.size(), 13u);
+    EXPECT_EQ(rows[1].name, "English");
+    EXPECT_EQ(rows[4].name, "Deutsch");
+    ASSERT_NE(menus.subMenu(), nullptr);
+    EXPECT_EQ(menus.subMenu()->accessibleEntries()[0].name, "العربية");
+    for (const MenuKind kind : {MenuKind::StepCount, MenuKind::LightingMode, MenuKind::Insert}) {
+        for (const AccessibleEntry& row : openMenu(menus, kind).accessibleEntries())
+            EXPECT_FALSE(row.name.empty()) << static_cast<int>(kind) << " row " << row.id;
+    }
 }
 
 }  // namespace

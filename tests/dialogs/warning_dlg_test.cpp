@@ -141,5 +141,52 @@ TEST(WarningDlg, ClosingEndsTheOpenNoticeAndWritesLaterOnesOut) {
     EXPECT_EQ(f.runner.ended, 1);
 }
 
+TEST(WarningDlg, TheKeyboardClosesItAndScreenReadersHearTheNotice) {
+    struct Case {
+        std::vector<NavigationKey> keys;
+        int result;
+    };
+    const Case cases[] = {
+        {{NavigationKey::Enter}, 1},                          // nothing focused: the first
+        {{NavigationKey::Escape}, 2},                         // as the second button
+        {{NavigationKey::Tab, NavigationKey::Space}, 1},      // the first button focused
+        {{NavigationKey::BackTab, NavigationKey::Enter}, 2},  // back round to the second
+        {{NavigationKey::Tab, NavigationKey::Tab, NavigationKey::Tab, NavigationKey::Enter}, 1},
+        {{NavigationKey::Down, NavigationKey::Left}, 0},  // not the dialog's keys: stays open
+    };
+    for (const Case& c : cases) {
+        WarningFixture f;
+        f.runner.script = [&](SkinnedWindow& d) {
+            for (const NavigationKey k : c.keys)
+                d.onKey(k);
+        };
+        EXPECT_EQ(f.dlg.showWarning("Saved"), c.result) << c.keys.size() << " keys";
+    }
+    WarningFixture f;
+    f.runner.script = [](SkinnedWindow& d) {
+        EXPECT_EQ(d.accessibleName(), "The mouse was unplugged");
+        const std::vector<AccessibleEntry> entries = d.accessibleEntries();
+        ASSERT_EQ(entries.size(), 3u);
+        EXPECT_EQ(entries[0].role, AccessibleRole::StaticText);
+        EXPECT_FALSE(entries[0].focusable);
+        EXPECT_EQ(entries[1].name, "OK");
+        EXPECT_EQ(entries[2].name, "Close");
+        EXPECT_EQ(entries[2].rect, (SkinRect{180, 100, 80, 30}));
+        // A focused button carries the ring.
+        d.onKey(NavigationKey::Tab);
+        EXPECT_EQ(d.focusedEntry(), entries[1].id);
+        RecordingCanvas canvas;
+        d.paint(canvas);
+        bool ring = false;
+        for (const auto& op : canvas.ofKind(RecordingCanvas::Op::Kind::Fill))
+            ring |= op.colour == KeyboardFocus::kRingColour && op.rect == SkinRect{38, 98, 84, 2};
+        EXPECT_TRUE(ring);
+    };
+    EXPECT_EQ(f.dlg.showWarning("The mouse was unplugged"), 0);
+    // The next notice starts without a focus.
+    f.runner.script = [](SkinnedWindow& d) { EXPECT_EQ(d.focusedEntry(), -1); };
+    f.dlg.showWarning("Again");
+}
+
 }  // namespace
 }  // namespace karvo

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace karvo {
 namespace {
 
@@ -38,6 +41,45 @@ TEST(SliderMath, TheDpiSliderFillsSeventeenStepsAtItsLastValue) {
     EXPECT_EQ(slider::dpiFillWidth(16, step, 1), 303);
     EXPECT_EQ(slider::dpiFillWidth(0, step, 1), 17);
     EXPECT_EQ(slider::dpiFillWidth(16, 606.0f / 17.0f, 2), 303);
+}
+
+}  // namespace
+}  // namespace karvo
+
+namespace karvo {
+namespace {
+
+// Every step of every slider of the shipped layouts, at scales 1 and 2: the point a key moves
+// the slider to reads back as that step, and all but the last lie inside the slider.
+TEST(SliderMath, TheKeyboardsPointOfEachStepReadsBackAsThatStep) {
+    struct Slider {
+        SkinRect rect;
+        int steps;
+    };
+    for (const int scale : {1, 2}) {
+        const std::vector<Slider> sliders = {
+            {{684 * scale, 162 * scale, 360 * scale, 12 * scale}, 11},   // pointer speed
+            {{684 * scale, 306 * scale, 360 * scale, 12 * scale}, 300},  // fire time
+            {{172 * scale, 500 * scale, 303 * scale, 38 * scale}, 17},   // DPI value
+            {{220 * scale, 370 * scale, 440 * scale, 12 * scale}, 7},    // brightness
+            {{220 * scale, 436 * scale, 440 * scale, 12 * scale}, 6},    // speed
+        };
+        for (const Slider& s : sliders) {
+            for (int step = 1; step <= s.steps; ++step) {
+                SCOPED_TRACE(std::to_string(s.steps) + " steps, step " + std::to_string(step));
+                const std::int32_t x = slider::xOfStep(step, s.rect, s.steps);
+                EXPECT_EQ(slider::stepAt(x, s.rect, s.steps), step);
+                if (step < s.steps) {
+                    EXPECT_TRUE(s.rect.contains(x, s.rect.y));
+                }
+            }
+            // Outside the range the ends are taken.
+            EXPECT_EQ(slider::stepAt(slider::xOfStep(0, s.rect, s.steps), s.rect, s.steps), 1);
+            EXPECT_EQ(
+                slider::stepAt(slider::xOfStep(s.steps + 5, s.rect, s.steps), s.rect, s.steps),
+                s.steps);
+        }
+    }
 }
 
 }  // namespace

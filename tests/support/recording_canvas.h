@@ -73,6 +73,14 @@ class RecordingCanvas final : public Canvas {
         return out;
     }
 
+    bool drewText(std::string_view text) const {
+        for (const Op& op : ofKind(Op::Kind::Text)) {
+            if (op.picture == text)
+                return true;
+        }
+        return false;
+    }
+
     bool missingPictures = false;  // drawPicture of zhi.png fails
     std::vector<Op> ops;
 };

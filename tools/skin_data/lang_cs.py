@@ -110,3 +110,6 @@ OTHER = {1: "Vypnuto", 11: "[Reset DPI]", 12: " ms", 13: "[Podsvícení] ", 17: 
          20: "Makro"}
 
 SHORTCUT = {4: "Žádné modifikační klávesy", 5: "Stiskněte klávesu"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Spouštět s relací", 31: "O programu", 32: "Zapsat vše do myši", 33: "zapnuto", 34: "vypnuto", 35: "Minimalizovat", 36: "Zavřít", 37: "Minimalizovat do oznamovací oblasti", 38: "Jazyk", 39: "Další", 40: "Webová stránka", 41: "Barva", 42: "V cyklu barev"})

@@ -104,3 +104,6 @@ OTHER = {1: "Deaktiveret", 11: "[Nulstil DPI]", 12: " ms", 13: "[Belysning] ",
          17: "[Forsinkelse]", 20: "Makro"}
 
 SHORTCUT = {4: "Ingen ændringstaster", 5: "Tryk på en tast"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Start med sessionen", 31: "Om", 32: "Skriv alt til musen", 33: "til", 34: "fra", 35: "Minimer", 36: "Luk", 37: "Minimer til meddelelsesområdet", 38: "Sprog", 39: "Mere", 40: "Webside", 41: "Farve", 42: "I farvecyklussen"})

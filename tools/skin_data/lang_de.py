@@ -103,3 +103,6 @@ OTHER = {1: "Deaktiviert", 11: "[DPI zurücksetzen]", 12: " ms", 13: "[Licht] ",
          20: "Makro"}
 
 SHORTCUT = {0: "Strg", 4: "Keine Zusatztaste", 5: "Taste drücken"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Mit der Sitzung starten", 31: "Über", 32: "Alles in die Maus schreiben", 33: "an", 34: "aus", 35: "Minimieren", 36: "Schließen", 37: "In den Infobereich minimieren", 38: "Sprache", 39: "Mehr", 40: "Webseite", 41: "Farbe", 42: "Im Farbwechsel"})

@@ -104,3 +104,6 @@ OTHER = {1: "Desactivado", 11: "[Restablecer DPI]", 12: " ms", 13: "[Iluminació
          17: "[Retardo]", 20: "Macro"}
 
 SHORTCUT = {4: "Sin teclas modificadoras", 5: "Pulse una tecla"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Iniciar con la sesión", 31: "Acerca de", 32: "Escribir todo en el ratón", 33: "activado", 34: "desactivado", 35: "Minimizar", 36: "Cerrar", 37: "Minimizar a la bandeja", 38: "Idioma", 39: "Más", 40: "Página web", 41: "Color", 42: "En el ciclo de colores"})

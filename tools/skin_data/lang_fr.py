@@ -106,3 +106,6 @@ OTHER = {1: "Désactivé", 11: "[Réinitialiser les DPI]", 12: " ms", 13: "[Écl
          17: "[Délai]", 20: "Macro"}
 
 SHORTCUT = {4: "Aucune touche de modification", 5: "Appuyez sur une touche"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Démarrer avec la session", 31: "À propos", 32: "Tout écrire dans la souris", 33: "activé", 34: "désactivé", 35: "Réduire", 36: "Fermer", 37: "Réduire dans la zone de notification", 38: "Langue", 39: "Plus", 40: "Page web", 41: "Couleur", 42: "Dans le cycle de couleurs"})

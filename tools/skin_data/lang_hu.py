@@ -111,3 +111,6 @@ OTHER = {1: "Letiltva", 11: "[DPI visszaállítása]", 12: " ms", 13: "[Világí
          17: "[Késleltetés]", 20: "Makró"}
 
 SHORTCUT = {4: "Nincs módosítóbillentyű", 5: "Nyomjon le egy billentyűt"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Indítás a munkamenettel", 31: "Névjegy", 32: "Minden írása az egérbe", 33: "be", 34: "ki", 35: "Kis méret", 36: "Bezárás", 37: "Kis méret a tálcára", 38: "Nyelv", 39: "Továbbiak", 40: "Weboldal", 41: "Szín", 42: "A színciklusban"})

@@ -108,3 +108,6 @@ OTHER = {1: "Disattivato", 11: "[Ripristina DPI]", 12: " ms", 13: "[Illuminazion
          17: "[Ritardo]", 20: "Macro"}
 
 SHORTCUT = {4: "Nessun tasto modificatore", 5: "Premi un tasto"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Avvia con la sessione", 31: "Informazioni", 32: "Scrivi tutto nel mouse", 33: "attivo", 34: "disattivo", 35: "Riduci a icona", 36: "Chiudi", 37: "Riduci nell'area di notifica", 38: "Lingua", 39: "Altro", 40: "Pagina web", 41: "Colore", 42: "Nel ciclo dei colori"})

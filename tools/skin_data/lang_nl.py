@@ -106,3 +106,6 @@ OTHER = {1: "Uitgeschakeld", 11: "[DPI resetten]", 12: " ms", 13: "[Verlichting]
          17: "[Vertraging]", 20: "Macro"}
 
 SHORTCUT = {4: "Geen modificatietoetsen", 5: "Druk op een toets"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Starten met de sessie", 31: "Over", 32: "Alles naar de muis schrijven", 33: "aan", 34: "uit", 35: "Minimaliseren", 36: "Sluiten", 37: "Minimaliseren naar het systeemvak", 38: "Taal", 39: "Meer", 40: "Webpagina", 41: "Kleur", 42: "In de kleurencyclus"})

@@ -111,3 +111,6 @@ OTHER = {1: "Wyłączony", 11: "[Reset DPI]", 12: " ms", 13: "[Podświetlenie] "
          17: "[Opóźnienie]", 20: "Makro"}
 
 SHORTCUT = {4: "Brak klawiszy modyfikujących", 5: "Naciśnij klawisz"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Uruchamiaj z sesją", 31: "O programie", 32: "Zapisz wszystko w myszy", 33: "wł.", 34: "wył.", 35: "Minimalizuj", 36: "Zamknij", 37: "Minimalizuj do zasobnika", 38: "Język", 39: "Więcej", 40: "Strona internetowa", 41: "Kolor", 42: "W cyklu kolorów"})

@@ -104,3 +104,6 @@ OTHER = {1: "Desativado", 11: "[Repor DPI]", 12: " ms", 13: "[Iluminação] ", 1
          20: "Macro"}
 
 SHORTCUT = {4: "Sem teclas modificadoras", 5: "Prima uma tecla"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Iniciar com a sessão", 31: "Acerca de", 32: "Escrever tudo no rato", 33: "ligado", 34: "desligado", 35: "Minimizar", 36: "Fechar", 37: "Minimizar para a área de notificação", 38: "Idioma", 39: "Mais", 40: "Página web", 41: "Cor", 42: "No ciclo de cores"})

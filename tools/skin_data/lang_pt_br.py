@@ -106,3 +106,6 @@ OTHER = {1: "Desativado", 11: "[Redefinir DPI]", 12: " ms", 13: "[Iluminação] 
          17: "[Atraso]", 20: "Macro"}
 
 SHORTCUT = {4: "Nenhuma tecla modificadora", 5: "Pressione uma tecla"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Iniciar com a sessão", 31: "Sobre", 32: "Gravar tudo no mouse", 33: "ligado", 34: "desligado", 35: "Minimizar", 36: "Fechar", 37: "Minimizar para a bandeja", 38: "Idioma", 39: "Mais", 40: "Página da web", 41: "Cor", 42: "No ciclo de cores"})

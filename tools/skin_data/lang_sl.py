@@ -110,3 +110,6 @@ OTHER = {1: "Onemogočeno", 11: "[Ponastavi DPI]", 12: " ms", 13: "[Osvetlitev] 
          17: "[Zakasnitev]", 20: "Makro"}
 
 SHORTCUT = {4: "Brez modifikatorskih tipk", 5: "Pritisnite tipko"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Zaženi s sejo", 31: "O programu", 32: "Zapiši vse v miško", 33: "vklopljeno", 34: "izklopljeno", 35: "Pomanjšaj", 36: "Zapri", 37: "Pomanjšaj v sistemsko vrstico", 38: "Jezik", 39: "Več", 40: "Spletna stran", 41: "Barva", 42: "V barvnem krogu"})

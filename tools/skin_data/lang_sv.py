@@ -105,3 +105,6 @@ OTHER = {1: "Inaktiverad", 11: "[Återställ DPI]", 12: " ms", 13: "[Belysning] 
          17: "[Fördröjning]", 20: "Makro"}
 
 SHORTCUT = {4: "Inga modifieringstangenter", 5: "Tryck på en tangent"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Starta med sessionen", 31: "Om", 32: "Skriv allt till musen", 33: "på", 34: "av", 35: "Minimera", 36: "Stäng", 37: "Minimera till aktivitetsfältet", 38: "Språk", 39: "Mer", 40: "Webbsida", 41: "Färg", 42: "I färgcykeln"})

@@ -102,3 +102,6 @@ OTHER = {1: "Devre dışı", 11: "[DPI sıfırla]", 12: " ms", 13: "[Aydınlatma
          17: "[Gecikme]", 20: "Makro"}
 
 SHORTCUT = {4: "Değiştirici tuş yok", 5: "Bir tuşa basın"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "Oturumla başlat", 31: "Hakkında", 32: "Her şeyi fareye yaz", 33: "açık", 34: "kapalı", 35: "Simge durumuna küçült", 36: "Kapat", 37: "Bildirim alanına küçült", 38: "Dil", 39: "Daha fazla", 40: "Web sayfası", 41: "Renk", 42: "Renk döngüsünde"})

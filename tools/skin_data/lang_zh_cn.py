@@ -100,3 +100,6 @@ OTHER = {1: "禁用", 11: "[恢复 DPI]", 12: " 毫秒", 13: "[灯光] ", 14: "?
          20: "宏", 21: "简体中文"}
 
 SHORTCUT = {0: "Ctrl", 1: "Shift", 2: "Alt", 3: "Win", 4: "无修饰键", 5: "请按下一个键"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "随会话启动", 31: "关于", 32: "全部写入鼠标", 33: "开", 34: "关", 35: "最小化", 36: "关闭", 37: "最小化到托盘", 38: "语言", 39: "更多", 40: "网页", 41: "颜色", 42: "参与颜色循环"})

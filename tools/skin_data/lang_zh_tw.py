@@ -100,3 +100,6 @@ OTHER = {1: "停用", 11: "[還原 DPI]", 12: " 毫秒", 13: "[燈光] ", 14: "?
          20: "巨集"}
 
 SHORTCUT = {0: "Ctrl", 1: "Shift", 2: "Alt", 3: "Win", 4: "無修飾鍵", 5: "請按下一個鍵"}
+
+# The more menu's rows and the names screen readers give the window's symbol entries.
+OTHER.update({30: "隨工作階段啟動", 31: "關於", 32: "全部寫入滑鼠", 33: "開", 34: "關", 35: "最小化", 36: "關閉", 37: "最小化到系統匣", 38: "語言", 39: "更多", 40: "網頁", 41: "顏色", 42: "參與顏色循環"})

@@ -110,6 +110,12 @@ LED = {
 OTHER = {
     1: "Disabled", 11: "[Reset DPI]", 12: " ms", 13: "[Lighting] ", 14: "?", 17: "[Delay]",
     20: "Macro", 21: "English",
+    # The more menu's rows and its autostart state.
+    30: "Start with the session", 31: "About", 32: "Write everything to the mouse", 33: "on",
+    34: "off",
+    # What screen readers call the window's symbol entries and colour wells.
+    35: "Minimise", 36: "Close", 37: "Minimise to the tray", 38: "Language", 39: "More",
+    40: "Web page", 41: "Colour", 42: "In the colour cycle",
 }
 
 SHORTCUT = {0: "Ctrl", 1: "Shift", 2: "Alt", 3: "Win", 4: "No modifier keys", 5: "Press a key"}

@@ -12,7 +12,7 @@ const std::vector<MenuPictures::Menu>& MenuPictures::menus() {
         {"menu1", "", 232, 15, 32, true, true, {7, 8, 9, 11}, C::None, false},
         {"menu", "", 208, 15, 30, true, true, {}, C::RowNumbers, true},
         {"menu2", "", 240, 15, 30, true, true, {}, C::None, false},
-        {"more", "", 180, 3, 40, true, false, {}, C::More, true},
+        {"more", "", 264, 3, 40, true, false, {}, C::More, true},
         {"led_menu", "", 220, 15, 30, true, true, {}, C::None, false},
         {"Macro_menu", "", 220, 15, 30, false, true, {}, C::None, false},
         {"MacMenu/MacG", "", 220, 15, 30, true, true, {}, C::None, false},
@@ -68,17 +68,15 @@ QImage MenuPictures::draw(const Menu& m, State s, bool asMask) {
             p.drawText(QRect(56, r.top(), m.width - 60, m.rowHeight), Qt::AlignVCenter,
                        QStringLiteral("P%1").arg(row));
         } else if (content && m.content == Menu::Content::More) {
-            // Help, information and the product's web page, as symbols.
-            const QPointF c(28, r.center().y() + 0.5);
+            // Start with the session, information, write everything to the mouse, as symbols;
+            // the window draws each row's text beside its symbol.
+            const QPointF c(26, r.center().y() + 0.5);
             p.setPen(QPen(ink, 1.6));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(c, 9, 9);
             p.setFont(PainterKit::font(12, QFont::Bold));
-            const QString glyph[] = {QStringLiteral("?"), QStringLiteral("i"), QStringLiteral("↗")};
+            const QString glyph[] = {QStringLiteral("▸"), QStringLiteral("i"), QStringLiteral("↓")};
             p.drawText(QRectF(c.x() - 9, c.y() - 9, 18, 18), Qt::AlignCenter, glyph[row - 1]);
-            for (int k = 0; k < 3; ++k)
-                p.fillRect(QRect(52, r.center().y() - 4 + k * 4, 60 - k * 16, 2),
-                           s == State::Normal ? Theme::controlBorder() : Theme::accentSoft(140));
         }
     }
     p.setPen(Theme::cardBorder());

@@ -3,6 +3,7 @@
 
 #include "app/window_messages.h"
 #include "ui/dialogs/captured_keys.h"
+#include "ui/skin/layout_access.h"
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
@@ -83,6 +84,10 @@ void CDialogGetKey::paint(Canvas& canvas) {
                         e == ks::kKeyName ? FontRole::Large : FontRole::Body, kWhite);
     }
     canvas.finish(s);
+}
+
+std::vector<AccessibleEntry> CDialogGetKey::accessibleEntries() const {
+    return layoutEntries(LayoutFile::Keyset, layout());
 }
 
 }  // namespace karvo

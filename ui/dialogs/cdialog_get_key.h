@@ -36,6 +36,8 @@ class CDialogGetKey final : public SkinnedWindow {
     bool onMouseLeave(bool) override { return false; }
     void paint(Canvas& canvas) override;
     std::optional<int> result() const override { return result_; }
+    // Its entries for screen readers, from its control table.
+    std::vector<AccessibleEntry> accessibleEntries() const override;
 
     // For tests that drive the dialog without running it.
     void setLayout(std::optional<DialogLayout> layout) { layout_ = std::move(layout); }

@@ -6,6 +6,7 @@
 #include "app/window_messages.h"
 #include "services/language_text_index.h"
 #include "ui/dialogs/button_function.h"
+#include "ui/dialogs/language_names.h"
 
 namespace karvo {
 
@@ -44,7 +45,8 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
     switch (kind) {
         case MenuKind::Profile:
             items = visible = 4;
-            rows.resize(4);
+            for (int p = 0; p < 4; ++p)
+                rows.push_back({{}, {}, {}, {}, env.skin.main().text(10 + p)});
             break;
         case MenuKind::ButtonFunction:
             // Rows 12 and 13 of the picture are cut off.
@@ -60,6 +62,10 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
             items = visible = static_cast<int>(rows.size());
             break;
         case MenuKind::More:
+            // The window words the rows (the first shows whether the program starts with the
+            // session); a menu opened without them shows the pictures' symbols alone.
+            for (const std::string& text : options.texts)
+                rows.push_back({text, {}, {}, {}});
             items = visible = 3;
             rows.resize(3);
             break;
@@ -85,6 +91,7 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
                 // Colour table entry r + 5: the r-th user colour.
                 MenuRow row;
                 row.fill = screenColour(now.shared.userColour[static_cast<std::size_t>(r - 1)]);
+                row.name = std::to_string(r);
                 rows.push_back(row);
             }
             items = visible = kUserColours;
@@ -92,7 +99,8 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
         }
         case MenuKind::StepCount:
             items = visible = 5;
-            rows.resize(5);
+            for (int r = 1; r <= 5; ++r)
+                rows.push_back({{}, {}, {}, {}, std::to_string(r)});
             break;
         case MenuKind::GunMacro:
             for (const std::string& name : options.texts)
@@ -112,7 +120,8 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
                 rows.push_back({{},
                                 (folder / "ver_normal.jpg").string(),
                                 (folder / "ver_over.jpg").string(),
-                                {}});
+                                {},
+                                nativeLanguageName(folder)});
             }
             items = static_cast<int>(rows.size());
             visible = items == 0 ? 2 : items;
@@ -245,8 +254,12 @@ void CMenuDlg::released(int row) {
             owner_.finish(true);
             return;
         case MenuKind::More:
+            // Row 2 is the About box; the window acts on the others (start with the session,
+            // write everything to the mouse).
             if (row == 2)
                 queue.post({msg::WM_SYSCOMMAND, msg::IDM_ABOUTBOX, 0});
+            else
+                queue.post({msg::WM_MENU_PICK, static_cast<std::uintptr_t>(kind_), row});
             owner_.finish(true);
             return;
         case MenuKind::LightingMode:

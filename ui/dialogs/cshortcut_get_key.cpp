@@ -6,6 +6,7 @@
 #include "settings/combination.h"
 #include "ui/dialogs/button_function.h"
 #include "ui/dialogs/captured_keys.h"
+#include "ui/skin/layout_access.h"
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
@@ -234,6 +235,10 @@ void CShortcutGetKey::paint(Canvas& canvas) {
     for (int e = sc::kConfirm; e <= kLastEntry; ++e)
         drawCentredText(canvas, l.text(e), toPicture(l.rect(e), s), FontRole::Body, kWhite);
     canvas.finish(s);
+}
+
+std::vector<AccessibleEntry> CShortcutGetKey::accessibleEntries() const {
+    return layoutEntries(LayoutFile::Shortcut, layout());
 }
 
 }  // namespace karvo

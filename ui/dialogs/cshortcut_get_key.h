@@ -50,6 +50,8 @@ class CShortcutGetKey final : public SkinnedWindow {
     bool onMouseLeave(bool) override { return false; }
     void paint(Canvas& canvas) override;
     std::optional<int> result() const override { return result_; }
+    // Its entries for screen readers, from its control table.
+    std::vector<AccessibleEntry> accessibleEntries() const override;
 
   private:
     void confirm();

@@ -4,6 +4,7 @@
 #include "app/window_messages.h"
 #include "services/language_text_index.h"
 #include "ui/dialogs/button_function.h"
+#include "ui/dialogs/language_names.h"
 
 namespace karvo {
 
@@ -125,7 +126,8 @@ std::unique_ptr<CSubMenuDlg> CSubMenuDlg::create(PopupMenus& owner, int type, in
                 rows.push_back({{},
                                 (folder / "ver_normal.jpg").string(),
                                 (folder / "ver_over.jpg").string(),
-                                {}});
+                                {},
+                                nativeLanguageName(folder)});
             }
             break;
         }

@@ -6,6 +6,7 @@
 
 #include "app/window_messages.h"
 #include "ui/skin/dialog_layout.h"
+#include "ui/skin/layout_access.h"
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
@@ -213,6 +214,10 @@ void CDialogGun::paint(Canvas& canvas) {
                         caption == gl::kTitle ? FontRole::Larger : FontRole::Body, kWhite);
     }
     canvas.finish(scale_);
+}
+
+std::vector<AccessibleEntry> CDialogGun::accessibleEntries() const {
+    return layoutEntries(LayoutFile::Gun, layout_);
 }
 
 }  // namespace karvo

@@ -86,6 +86,8 @@ class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
     bool onMouseLeave(bool leftButtonHeld) override;
     void paint(Canvas& canvas) override;
     std::optional<int> result() const override { return result_; }
+    // Its entries for screen readers, from its control table.
+    std::vector<AccessibleEntry> accessibleEntries() const override;
 
     // DialogEditBoxes.
     std::size_t editBoxCount() const override { return boxes_.size(); }

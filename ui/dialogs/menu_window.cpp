@@ -55,6 +55,70 @@ bool MenuWindow::onLeftUp(std::int32_t x, std::int32_t y) {
     return true;
 }
 
+bool MenuWindow::onKey(NavigationKey key) {
+    const int rows = look_.visibleRows;
+    if (rows <= 0)
+        return false;
+    int next = hot_;
+    switch (key) {
+        case NavigationKey::Down:
+        case NavigationKey::Tab:
+            next = hot_ == NO_ITEM || hot_ >= rows ? 1 : hot_ + 1;
+            break;
+        case NavigationKey::Up:
+        case NavigationKey::BackTab:
+            next = hot_ == NO_ITEM || hot_ <= 1 ? rows : hot_ - 1;
+            break;
+        case NavigationKey::Home:
+            next = 1;
+            break;
+        case NavigationKey::End:
+            next = rows;
+            break;
+        case NavigationKey::Enter:
+        case NavigationKey::Space:
+            if (hot_ == NO_ITEM)
+                return false;
+            released(hot_);
+            return true;
+        default:
+            return false;
+    }
+    if (next == hot_)
+        return false;
+    hot_ = next;
+    hotChanged(next);
+    return true;
+}
+
+bool MenuWindow::activate(int row) {
+    if (row < 1 || row > look_.visibleRows)
+        return false;
+    released(row);
+    return true;
+}
+
+void MenuWindow::clearHot() {
+    hot_ = NO_ITEM;
+    pressed_ = false;
+}
+
+std::vector<AccessibleEntry> MenuWindow::accessibleEntries() const {
+    std::vector<AccessibleEntry> out;
+    for (int row = 1; row <= look_.visibleRows; ++row) {
+        AccessibleEntry e;
+        e.id = row;
+        e.role = AccessibleRole::MenuItem;
+        if (row <= rowCount()) {
+            const MenuRow& r = rows_[static_cast<std::size_t>(row - 1)];
+            e.name = r.text.empty() ? r.name : r.text;
+        }
+        e.rect = rowRect(row);
+        out.push_back(std::move(e));
+    }
+    return out;
+}
+
 void MenuWindow::paint(Canvas& canvas) {
     const int s = look_.scale;
     const auto pictureRect = [&](int row) {

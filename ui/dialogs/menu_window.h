@@ -22,6 +22,8 @@ struct MenuRow {
     std::string normalPicture;
     std::string overPicture;
     std::optional<ColourRef> fill;  // a colour swatch filling the row (lighting step colours)
+    // What screen readers call a row whose text the pictures carry (languages, profiles).
+    std::string name = {};
 };
 
 struct MenuLook {
@@ -57,6 +59,17 @@ class MenuWindow : public SkinnedWindow {
     bool onLeftUp(std::int32_t x, std::int32_t y) override;
     bool onMouseLeave(bool) override { return false; }
     void paint(Canvas& canvas) override;
+
+    // The keyboard: Down and Tab (Up and Shift+Tab) make the next (previous) row hot,
+    // wrapping, Home and End the first and last; Enter and Space release on the hot row. A hot
+    // row that opens a sub-menu opens it, as under the cursor. Escape belongs to the host.
+    bool onKey(NavigationKey key) override;
+    // Every shown row as a menu item named by its text (or its name), the hot row focused.
+    std::vector<AccessibleEntry> accessibleEntries() const override;
+    int focusedEntry() const override { return hot_ == NO_ITEM ? -1 : hot_; }
+    bool activate(int row) override;
+    // No row is hot any more (the keyboard went back to the menu that opened this one).
+    void clearHot();
 
   protected:
     // A release on `row` (1-based; NO_ITEM off the rows).

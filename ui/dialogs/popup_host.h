@@ -30,6 +30,9 @@ class PopupHost {
     // Called on the window thread when the user dismisses the pop-ups (Escape, a click
     // outside them, the desktop taking them away).
     virtual void setCancelHandler(std::function<void()> handler) = 0;
+    // Called on the window thread with every navigation key but Escape (a cancel) typed while
+    // a pop-up is shown; the menus decide which level it moves.
+    virtual void setKeyHandler(std::function<void(NavigationKey)> handler) { (void)handler; }
 };
 
 }  // namespace karvo

@@ -21,10 +21,12 @@ constexpr int kLastLanguage = 26;
 
 PopupMenus::PopupMenus(MenuEnvironment env) : env_(std::move(env)) {
     env_.host.setCancelHandler([this] { cancel(); });
+    env_.host.setKeyHandler([this](NavigationKey key) { onKey(key); });
 }
 
 PopupMenus::~PopupMenus() {
     env_.host.setCancelHandler({});
+    env_.host.setKeyHandler({});
     closeAll();
 }
 
@@ -192,6 +194,52 @@ void PopupMenus::finish(bool notify) {
     closeAll();
     if (notify)
         env_.queue.post({msg::WM_MENU_CLOSED, 0, 0});
+}
+
+bool PopupMenus::onKey(NavigationKey key) {
+    MenuWindow* levels[kPopupLevels] = {menu_.get(), subMenu_.get(), macroChoice_.get()};
+    int at = -1;
+    for (int l = kPopupLevels - 1; l >= 0 && at < 0; --l) {
+        if (levels[l] && levels[l]->focusedEntry() >= 0)
+            at = l;
+    }
+    for (int l = 0; l < kPopupLevels && at < 0; ++l) {
+        if (levels[l])
+            at = l;
+    }
+    if (at < 0)
+        return false;
+    const auto repaintAll = [this] {
+        MenuWindow* now[kPopupLevels] = {menu_.get(), subMenu_.get(), macroChoice_.get()};
+        for (int l = 0; l < kPopupLevels; ++l) {
+            if (now[l])
+                env_.host.repaint(static_cast<PopupLevel>(l));
+        }
+    };
+    int deeper = -1;
+    for (int l = at + 1; l < kPopupLevels && deeper < 0; ++l) {
+        if (levels[l])
+            deeper = l;
+    }
+    // The language menu's second column stands beside it whatever row is hot: only Right
+    // goes there. Elsewhere a deeper level is the one the hot row opened.
+    const bool besideColumn = at == 0 && menu_ && menu_->kind() == MenuKind::Language;
+    const bool choose = key == NavigationKey::Enter || key == NavigationKey::Space;
+    if (deeper >= 0 && levels[at]->focusedEntry() >= 0 &&
+        (key == NavigationKey::Right || (choose && !besideColumn))) {
+        levels[deeper]->onKey(NavigationKey::Home);
+        repaintAll();
+        return true;
+    }
+    if (key == NavigationKey::Left && at > 0) {
+        levels[at]->clearHot();
+        repaintAll();
+        return true;
+    }
+    if (!levels[at]->onKey(key))
+        return false;
+    repaintAll();
+    return true;
 }
 
 void PopupMenus::cancel() {

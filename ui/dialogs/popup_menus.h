@@ -80,6 +80,12 @@ class PopupMenus {
     // The macros of group `group` (0-based) beside the macro group sub-menu's row.
     void openMacroChoice(int group, std::int32_t x, std::int32_t y);
 
+    // A key while the pop-ups are shown. The deepest level with a hot row has the keyboard
+    // (with none, the menu): Up, Down, Tab, Home, End move its hot row, Enter and Space choose
+    // it; Right (and Enter on a row that opened a sub-menu) goes into the level it opened, Left
+    // back out. True when something changed.
+    bool onKey(NavigationKey key);
+
     // Escape or a click outside: everything closes and the main window hears WM_MENU_CLOSED
     // (0, 0).
     void cancel();

@@ -7,6 +7,7 @@
 
 #include "app/window_messages.h"
 #include "platform/private_profile.h"
+#include "ui/skin/layout_access.h"
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
@@ -249,6 +250,11 @@ void SoundWave::paint(Canvas& canvas) {
             drawCentredText(canvas, text, toPicture(layout.rect(i), s), FontRole::Body, kWhite);
     }
     canvas.finish(s);
+}
+
+std::vector<AccessibleEntry> SoundWave::accessibleEntries() const {
+    return layout_ ? layoutEntries(LayoutFile::Sound, layout_->layout())
+                   : std::vector<AccessibleEntry>{};
 }
 
 }  // namespace karvo

@@ -89,6 +89,8 @@ class SoundWave final : public SkinnedWindow {
     bool onMouseMove(std::int32_t x, std::int32_t y) override;
     bool onLeftDown(std::int32_t x, std::int32_t y) override;
     bool onLeftUp(std::int32_t x, std::int32_t y) override;
+    // Its entries for screen readers, from its control table.
+    std::vector<AccessibleEntry> accessibleEntries() const override;
     bool onMouseLeave(bool) override { return false; }
     void paint(Canvas& canvas) override;
 

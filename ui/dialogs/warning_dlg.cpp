@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/window_messages.h"
+#include "services/language_text_index.h"
 #include "ui/skin/image_state_window.h"
 #include "ui/skin/layout_index.h"
 
@@ -47,6 +48,7 @@ int WarningDlg::showWarning(const std::string& message) {
     message_ = message;
     hot_ = kNothingHot;
     result_.reset();
+    focus_.clear();
     showing_ = true;
     const int r = runner_.run(*this, frameFor(where, size, scale_));
     showing_ = false;
@@ -142,6 +144,53 @@ bool WarningDlg::onLeftUp(std::int32_t x, std::int32_t y) {
     return false;
 }
 
+std::vector<AccessibleEntry> WarningDlg::accessibleEntries() const {
+    std::vector<AccessibleEntry> out;
+    AccessibleEntry text;
+    text.id = wl::kMessage;
+    text.role = AccessibleRole::StaticText;
+    text.name = message_;
+    text.rect = rect(wl::kMessage);
+    text.focusable = false;
+    out.push_back(text);
+    const auto button = [&](int entry, std::string_view fallback) {
+        AccessibleEntry e;
+        e.id = entry;
+        e.name =
+            layout_ && !layout_->text(entry).empty() ? layout_->text(entry) : std::string(fallback);
+        e.rect = rect(entry);
+        e.focusable = !e.rect.empty();
+        out.push_back(e);
+    };
+    const std::string& close =
+        texts_ ? texts_->text(TextSection::Other, text::other::kClose) : std::string();
+    button(wl::kFirstButton, "OK");
+    button(wl::kSecondButton, close.empty() ? std::string_view("Close") : close);
+    return out;
+}
+
+bool WarningDlg::activate(int id) {
+    if (id != wl::kFirstButton && id != wl::kSecondButton)
+        return false;
+    result_ = id == wl::kFirstButton ? 1 : 2;
+    return true;
+}
+
+bool WarningDlg::onKey(NavigationKey key) {
+    switch (key) {
+        case NavigationKey::Escape:
+            return activate(wl::kSecondButton);
+        case NavigationKey::Enter:
+        case NavigationKey::Space:
+            return activate(focus_.focused() >= 0 ? focus_.focused() : wl::kFirstButton);
+        case NavigationKey::Tab:
+        case NavigationKey::BackTab:
+            return focus_.move(accessibleEntries(), key == NavigationKey::Tab);
+        default:
+            return false;
+    }
+}
+
 void WarningDlg::paint(Canvas& canvas) {
     canvas.begin(pictures_.normal);
     if (hot_ == 1 || hot_ == 2) {
@@ -156,6 +205,11 @@ void WarningDlg::paint(Canvas& canvas) {
         area = {0, 0, size.width, size.height};
     }
     drawWrappedText(canvas, message_, area, FontRole::Body, kWhite, 2);
+    if (focus_.focused() >= 0) {
+        const SkinRect ring = toPicture(rect(focus_.focused()), scale_);
+        if (!ring.empty())
+            KeyboardFocus::paintRing(canvas, ring);
+    }
     for (const int entry : {wl::kFirstButton, wl::kSecondButton}) {
         if (layout_ && !layout_->text(entry).empty())
             drawCentredText(canvas, layout_->text(entry), toPicture(rect(entry), scale_),

@@ -15,6 +15,7 @@
 #include "platform/notifier.h"
 #include "services/language_text.h"
 #include "ui/dialogs/modal_runner.h"
+#include "ui/skin/keyboard_focus.h"
 #include "ui/skin/skin_layout.h"
 #include "ui/skin/skinned_window.h"
 
@@ -71,6 +72,14 @@ class WarningDlg final : public Notifier, public SkinnedWindow {
     bool onMouseLeave(bool) override { return false; }
     void paint(Canvas& canvas) override;
     std::optional<int> result() const override { return result_; }
+    // The keyboard: Tab over the two buttons, Enter or Space on one releases it (with none
+    // focused, the first), Escape closes the notice as the second does. Screen readers hear
+    // the notice as the dialog's name.
+    std::string accessibleName() const override { return message_; }
+    std::vector<AccessibleEntry> accessibleEntries() const override;
+    int focusedEntry() const override { return focus_.focused(); }
+    bool onKey(NavigationKey key) override;
+    bool activate(int id) override;
 
     int hot() const { return hot_; }
     bool showing() const { return showing_; }
@@ -92,6 +101,7 @@ class WarningDlg final : public Notifier, public SkinnedWindow {
     int hot_ = 3;
     std::optional<int> result_;
     bool showing_ = false;
+    KeyboardFocus focus_;
 
     mutable std::mutex queueLock_;
     std::deque<std::string> queued_;  // guarded by queueLock_

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "ui/skin/accessible.h"
 #include "ui/skin/canvas.h"
 #include "ui/skin/paint_region.h"
 
@@ -28,6 +31,17 @@ class SkinnedWindow {
     // The window pixels the paint may cover, or null for all of them. Child controls are cut
     // out of it, so the window's picture never shows through where they sit.
     virtual const PaintRegion* paintRegion() const { return nullptr; }
+
+    // Keyboard and assistive tools. The entries the window shows now, in focus order; the one
+    // that has the keyboard focus (an id of those entries, or -1); a key; and an assistive
+    // tool's press on an entry or its setting of a slider. Each returns true when the window
+    // must be repainted. A window without entries ignores them all.
+    virtual std::string accessibleName() const { return {}; }
+    virtual std::vector<AccessibleEntry> accessibleEntries() const { return {}; }
+    virtual int focusedEntry() const { return -1; }
+    virtual bool onKey(NavigationKey) { return false; }
+    virtual bool activate(int) { return false; }
+    virtual bool setValue(int, int) { return false; }
 };
 
 }  // namespace karvo

@@ -2,6 +2,7 @@
 #include "ui/skin/slider_math.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace karvo::slider {
 
@@ -18,6 +19,18 @@ int stepAt(std::int32_t x, const SkinRect& entry, int steps) {
     if (df > (static_cast<float>(steps) - 0.5f) * f)
         return steps;
     return static_cast<int>((df + f / 2.0f) / f);
+}
+
+std::int32_t xOfStep(int step, const SkinRect& entry, int steps) {
+    if (steps <= 0)
+        return entry.x;
+    step = std::clamp(step, 1, steps);
+    if (step == steps)
+        return entry.x + entry.width;
+    // Within half a step of step x width, which stepAt rounds back to `step` (every slider's
+    // step is wider than one pixel).
+    const double w = static_cast<double>(entry.width) / steps;
+    return entry.x + static_cast<std::int32_t>(std::lround(step * w));
 }
 
 std::int32_t fillWidth(int value, const SkinRect& entry, int steps, int scale) {

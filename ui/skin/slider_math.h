@@ -12,6 +12,11 @@ namespace karvo::slider {
 // within the first step's width, `steps` past steps - 0.5 step widths, else the nearest step.
 int stepAt(std::int32_t x, const SkinRect& entry, int steps);
 
+// The cursor x that stepAt reads as `step` (clamped to 1 .. steps): the step's own point, so a
+// key that moves a slider by one step lands exactly where a drag to that step would. The last
+// step lies at the right edge, which is outside the entry: a drag reaches it from there.
+std::int32_t xOfStep(int step, const SkinRect& entry, int steps);
+
 // Filled width, in picture pixels, of a slider with `steps` steps showing `value`: value x
 // entry width / steps (divided by the scale); the whole entry from `steps` on, nothing below 0.
 std::int32_t fillWidth(int value, const SkinRect& entry, int steps, int scale);
