@@ -107,7 +107,7 @@ TEST(WindowKeyboard, TabMovesTheRingAndEnterActsAsAClickOnTheEntry) {
     bool ring = false;
     for (const auto& op : canvas.ofKind(testing::RecordingCanvas::Op::Kind::Fill))
         ring |= op.colour == KeyboardFocus::kRingColour &&
-                op.rect == SkinRect{tab.x - 2, tab.y - 2, tab.width + 4, 2};
+                op.rect == SkinRect{tab.x, tab.y, tab.width, 2};
     EXPECT_TRUE(ring);
 
     // Enter on the lighting tab shows that page; the tab keeps the focus.

@@ -173,5 +173,33 @@ TEST_F(GunFixture, AMissingWeaponPictureIsToldOnce) {
     EXPECT_EQ(notifier.notices[0].text, CDialogGun::kMissingPictureText);
 }
 
+TEST_F(GunFixture, TheKeyboardMovesOverItsEntriesActsOnThemAndEscapeCancels) {
+    const std::string before = bytes(presetFile);
+    CDialogGun dlg = make();
+    ASSERT_TRUE(dlg.open(0));
+    const std::vector<AccessibleEntry> entries = dlg.accessibleEntries();
+    ASSERT_EQ(entries.size(), 6u);  // two modes, OK, cancel, close, the menu
+    for (const AccessibleEntry& e : entries)
+        EXPECT_FALSE(e.name.empty()) << e.id;
+    // Tab to "while held" (the second mode) and press it with Space.
+    dlg.onKey(NavigationKey::Tab);
+    dlg.onKey(NavigationKey::Tab);
+    EXPECT_EQ(dlg.focusedEntry(), gl::kModeHeld);
+    dlg.onKey(NavigationKey::Space);
+    EXPECT_FALSE(dlg.boxes()[gl::kEditRepeat].enabled);
+    testing::RecordingCanvas canvas;
+    dlg.paint(canvas);
+    const SkinRect held = layout.layout().rect(gl::kModeHeld);
+    bool ring = false;
+    for (const auto& op : canvas.ofKind(testing::RecordingCanvas::Op::Kind::Fill))
+        ring |= op.colour == KeyboardFocus::kRingColour &&
+                op.rect == SkinRect{held.x, held.y, held.width, 2};
+    EXPECT_TRUE(ring);
+    EXPECT_FALSE(dlg.result().has_value());
+    EXPECT_TRUE(dlg.onKey(NavigationKey::Escape));
+    EXPECT_EQ(dlg.result(), CDialogGun::kCancel);
+    EXPECT_EQ(bytes(presetFile), before);
+}
+
 }  // namespace
 }  // namespace karvo

@@ -347,5 +347,22 @@ TEST(SoundWave, TheProgramsEndStopsEverything) {
     EXPECT_FALSE(f.dlg.open(f.skin)) << "nothing opens after the end";
 }
 
+TEST(SoundWave, TheKeyboardChoosesAModeAndEscapeHidesTheDialog) {
+    SoundFixture f;
+    ASSERT_TRUE(f.dlg.open(f.skin));
+    EXPECT_EQ(f.dlg.accessibleEntries().size(), 5u);  // three modes, the switch, save
+    f.dlg.onKey(NavigationKey::Tab);
+    f.dlg.onKey(NavigationKey::Tab);
+    EXPECT_EQ(f.dlg.focusedEntry(), sw::kModeFirst + 1);
+    f.dlg.onKey(NavigationKey::Enter);
+    EXPECT_EQ(f.dlg.mode(), 3);
+    f.host.calls.clear();
+    f.dlg.onKey(NavigationKey::Escape);
+    EXPECT_EQ(f.host.calls, (std::vector<std::string>{"hide"}));
+    // Opened again, it starts without a focus.
+    ASSERT_TRUE(f.dlg.open(f.skin));
+    EXPECT_EQ(f.dlg.focusedEntry(), -1);
+}
+
 }  // namespace
 }  // namespace karvo

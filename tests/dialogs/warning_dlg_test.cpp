@@ -179,7 +179,7 @@ TEST(WarningDlg, TheKeyboardClosesItAndScreenReadersHearTheNotice) {
         d.paint(canvas);
         bool ring = false;
         for (const auto& op : canvas.ofKind(RecordingCanvas::Op::Kind::Fill))
-            ring |= op.colour == KeyboardFocus::kRingColour && op.rect == SkinRect{38, 98, 84, 2};
+            ring |= op.colour == KeyboardFocus::kRingColour && op.rect == SkinRect{40, 100, 80, 2};
         EXPECT_TRUE(ring);
     };
     EXPECT_EQ(f.dlg.showWarning("The mouse was unplugged"), 0);

@@ -91,7 +91,7 @@ TEST(KeyboardFocus, EnterAndSpaceClickTheFocusedEntrysCentreAndOtherKeysAreLeft)
         EXPECT_FALSE(f.handle(w, kEntries, k, repaint));
 }
 
-TEST(KeyboardFocus, TheRingFramesTheEntryJustOutsideIt) {
+TEST(KeyboardFocus, TheRingFramesTheEntryAlongItsInnerEdge) {
     testing::RecordingCanvas canvas;
     KeyboardFocus::paintRing(canvas, {100, 50, 40, 20});
     std::vector<SkinRect> frame;
@@ -100,7 +100,7 @@ TEST(KeyboardFocus, TheRingFramesTheEntryJustOutsideIt) {
         frame.push_back(op.rect);
     }
     EXPECT_EQ(frame, (std::vector<SkinRect>{
-                         {98, 48, 44, 2}, {98, 70, 44, 2}, {98, 50, 2, 20}, {140, 50, 2, 20}}));
+                         {100, 50, 40, 2}, {100, 68, 40, 2}, {100, 52, 2, 16}, {138, 52, 2, 16}}));
 }
 
 }  // namespace

@@ -213,7 +213,18 @@ void CDialogGun::paint(Canvas& canvas) {
         canvas.drawText(layout_.text(caption), r.x, r.y,
                         caption == gl::kTitle ? FontRole::Larger : FontRole::Body, kWhite);
     }
+    focus_.paint(canvas, accessibleEntries(), scale_);
     canvas.finish(scale_);
+}
+
+bool CDialogGun::onKey(NavigationKey key) {
+    if (key == NavigationKey::Escape) {
+        finish(kCancel);
+        return true;
+    }
+    bool repaint = false;
+    focus_.handle(*this, accessibleEntries(), key, repaint);
+    return repaint;
 }
 
 std::vector<AccessibleEntry> CDialogGun::accessibleEntries() const {

@@ -18,6 +18,7 @@
 #include "ui/dialogs/dialog_edit_boxes.h"
 #include "ui/dialogs/modal_runner.h"
 #include "ui/skin/image_state_window.h"
+#include "ui/skin/keyboard_focus.h"
 #include "ui/skin/skin_layout.h"
 #include "ui/skin/skinned_window.h"
 
@@ -88,6 +89,9 @@ class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
     std::optional<int> result() const override { return result_; }
     // Its entries for screen readers, from its control table.
     std::vector<AccessibleEntry> accessibleEntries() const override;
+    // Tab, Enter and Space over its entries; Escape cancels as its close box does.
+    bool onKey(NavigationKey key) override;
+    int focusedEntry() const override { return focus_.focused(); }
 
     // DialogEditBoxes.
     std::size_t editBoxCount() const override { return boxes_.size(); }
@@ -108,6 +112,7 @@ class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
 
     Parts parts_;
     SkinLayout layout_;
+    KeyboardFocus focus_;
     std::array<SkinBox, 3> editBoxes_;
     Pictures pictures_;
     int scale_ = 1;

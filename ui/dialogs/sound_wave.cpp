@@ -40,6 +40,7 @@ SoundWave::~SoundWave() {
 }
 
 bool SoundWave::open(const Skin& skin) {
+    focus_.clear();
     if (ended_)
         return false;
     auto layout =
@@ -249,7 +250,18 @@ void SoundWave::paint(Canvas& canvas) {
         if (!text.empty())
             drawCentredText(canvas, text, toPicture(layout.rect(i), s), FontRole::Body, kWhite);
     }
+    focus_.paint(canvas, accessibleEntries(), s);
     canvas.finish(s);
+}
+
+bool SoundWave::onKey(NavigationKey key) {
+    if (key == NavigationKey::Escape) {
+        parts_.host.hide();
+        return false;
+    }
+    bool repaint = false;
+    focus_.handle(*this, accessibleEntries(), key, repaint);
+    return repaint;
 }
 
 std::vector<AccessibleEntry> SoundWave::accessibleEntries() const {

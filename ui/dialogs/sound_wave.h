@@ -28,6 +28,7 @@
 #include "ui/dialogs/sound_wave_host.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/image_state_window.h"
+#include "ui/skin/keyboard_focus.h"
 #include "ui/skin/skinned_window.h"
 
 namespace karvo {
@@ -91,6 +92,10 @@ class SoundWave final : public SkinnedWindow {
     bool onLeftUp(std::int32_t x, std::int32_t y) override;
     // Its entries for screen readers, from its control table.
     std::vector<AccessibleEntry> accessibleEntries() const override;
+    // Tab, Enter and Space over its entries; Escape hides the dialog (the effect goes on, as
+    // when it is hidden otherwise).
+    bool onKey(NavigationKey key) override;
+    int focusedEntry() const override { return focus_.focused(); }
     bool onMouseLeave(bool) override { return false; }
     void paint(Canvas& canvas) override;
 
@@ -113,6 +118,7 @@ class SoundWave final : public SkinnedWindow {
     Parts parts_;
     Skin skin_;
     std::optional<DialogLayout> layout_;
+    KeyboardFocus focus_;
     ImageStateWindow tracker_;
     sound::LevelHistory levels_;
     sound::EffectState state_;

@@ -63,12 +63,19 @@ bool KeyboardFocus::handle(SkinnedWindow& window, const std::vector<AccessibleEn
     }
 }
 
+void KeyboardFocus::paint(Canvas& canvas, const std::vector<AccessibleEntry>& entries,
+                          int scale) const {
+    if (const AccessibleEntry* e = find(entries); e && !e->rect.empty())
+        paintRing(canvas, toPicture(e->rect, scale));
+}
+
 void KeyboardFocus::paintRing(Canvas& canvas, const SkinRect& r) {
+    // Inside the entry, so an entry at the window's edge (the page tabs) keeps all four sides.
     constexpr std::int32_t w = 2;
-    canvas.fillRect({r.x - w, r.y - w, r.width + 2 * w, w}, kRingColour);
-    canvas.fillRect({r.x - w, r.y + r.height, r.width + 2 * w, w}, kRingColour);
-    canvas.fillRect({r.x - w, r.y, w, r.height}, kRingColour);
-    canvas.fillRect({r.x + r.width, r.y, w, r.height}, kRingColour);
+    canvas.fillRect({r.x, r.y, r.width, w}, kRingColour);
+    canvas.fillRect({r.x, r.y + r.height - w, r.width, w}, kRingColour);
+    canvas.fillRect({r.x, r.y + w, w, r.height - 2 * w}, kRingColour);
+    canvas.fillRect({r.x + r.width - w, r.y + w, w, r.height - 2 * w}, kRingColour);
 }
 
 }  // namespace karvo

@@ -36,7 +36,11 @@ class KeyboardFocus {
     // A press and release of the left button at the centre of `rect` (window pixels).
     static bool click(SkinnedWindow& window, const SkinRect& rect);
 
-    // The ring around `rect` (picture pixels): a 2-pixel frame just outside it.
+    // The ring on the focused entry among `entries` (window pixels) of a window drawn at
+    // `scale`; nothing without a focus.
+    void paint(Canvas& canvas, const std::vector<AccessibleEntry>& entries, int scale) const;
+
+    // The ring on `rect` (picture pixels): a 2-pixel frame along its inner edge.
     static void paintRing(Canvas& canvas, const SkinRect& rect);
     static constexpr ColourRef kRingColour = 0x00B4FF;  // amber, as COLORREF
 
