@@ -90,11 +90,6 @@ std::filesystem::path ProgramActions::programFolder() const {
     return parts_.state.paths.programFolder;
 }
 
-void ProgramActions::soundLightDone() {
-    if (onSoundLightDone)
-        onSoundLightDone();
-}
-
 std::optional<bool> ProgramActions::autostartEnabled() const {
     if (!parts_.autostart)
         return std::nullopt;

@@ -44,9 +44,6 @@ class ProgramActions final : public WindowActions {
     ProgramActions(const ProgramActions&) = delete;
     ProgramActions& operator=(const ProgramActions&) = delete;
 
-    // The sound-reactive dialog's end, which that dialog's owner fills in.
-    std::function<void()> onSoundLightDone;
-
     bool startApply() override;
     bool startFullApply() override;
     bool startRewrite() override;
@@ -58,7 +55,6 @@ class ProgramActions final : public WindowActions {
     void exportConfig(const std::filesystem::path& file) override;
     void resetAll() override;
     std::filesystem::path programFolder() const override;
-    void soundLightDone() override;
     std::optional<bool> autostartEnabled() const override;
     std::string setAutostart(bool on) override;
 

@@ -59,7 +59,6 @@ class FakeActions final : public WindowActions {
         calls.push_back("export " + f.string());
     }
     void resetAll() override { calls.push_back("reset"); }
-    void soundLightDone() override { calls.push_back("sound done"); }
     void macroGroupFile(int c) override { calls.push_back("group file " + std::to_string(c)); }
     bool macroGroupSelected() const override { return grouped; }
     bool setPlaybackMode(int mode) override {
