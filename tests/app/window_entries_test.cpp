@@ -294,8 +294,8 @@ TEST(WindowEntries, APerButtonLightingMenuClosesWhenThePointerLeavesItsEntries) 
     EXPECT_EQ(f.menus.opened[0].slot, 1);
     const SkinRect e = f.shipped.skin.lighting().rect(li::kReactionMenuFirst + 1);
     EXPECT_EQ(f.menus.opened[0].x, 100 + e.x + e.width);  // beside the entry
-    const auto [sx, sy] = Fixture::centre(f.shipped.skin.lighting(), li::kSpeed);
-    f.dlg.onMouseMove(sx, sy);  // onto another opener: stays
+    const SkinRect speed = f.shipped.skin.lighting().rect(li::kSpeed);
+    f.dlg.onMouseMove(speed.x + speed.width / 2, speed.y + speed.height / 2);  // another opener
     EXPECT_EQ(f.menus.closed, 0);
     f.dlg.onMouseMove(5, 300);
     EXPECT_EQ(f.menus.closed, 1);

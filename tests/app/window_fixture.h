@@ -161,16 +161,8 @@ struct WindowFixture {
         dlg.setCombinationOpener(&combination);
         window.frameRect = {100, 50, 1100, 700};
     }
-    static std::pair<int, int> centre(const SkinLayout& t, int i) {
-        const SkinRect& r = t.rect(i);
-        return {r.x + r.width / 2, r.y + r.height / 2};
-    }
-    void click(const SkinLayout& t, int i) {
-        const auto [x, y] = centre(t, i);
-        dlg.onMouseMove(x, y);
-        dlg.onLeftDown(x, y);
-        dlg.onLeftUp(x, y);
-    }
+    // A move to the entry's centre, a press and a release there.
+    void click(const SkinLayout& t, int i) { KeyboardFocus::click(dlg, t.rect(i)); }
     void clickMain(int i) { click(shipped.skin.main(), i); }
     void clickAdvanced(int i) {
         dlg.showPage(Page::Advanced);
