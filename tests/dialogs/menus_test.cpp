@@ -575,6 +575,7 @@ TEST_F(MenuTest, EveryRowHasANameForScreenReadersAndTheHotRowHasTheFocus) {
     EXPECT_EQ(rows[4].name, "Deutsch");
     ASSERT_NE(menus.subMenu(), nullptr);
     EXPECT_EQ(menus.subMenu()->accessibleEntries()[0].name, "العربية");
+    EXPECT_EQ(openMenu(menus, MenuKind::StepColour).accessibleEntries()[2].name, "Colour 3");
     for (const MenuKind kind : {MenuKind::StepCount, MenuKind::LightingMode, MenuKind::Insert}) {
         for (const AccessibleEntry& row : openMenu(menus, kind).accessibleEntries())
             EXPECT_FALSE(row.name.empty()) << static_cast<int>(kind) << " row " << row.id;

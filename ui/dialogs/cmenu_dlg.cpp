@@ -91,7 +91,9 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
                 // Colour table entry r + 5: the r-th user colour.
                 MenuRow row;
                 row.fill = screenColour(now.shared.userColour[static_cast<std::size_t>(r - 1)]);
-                row.name = std::to_string(r);
+                const std::string& colour = texts.text(TextSection::Other, text::other::kColour);
+                row.name =
+                    (colour.empty() ? std::string("Colour") : colour) + " " + std::to_string(r);
                 rows.push_back(row);
             }
             items = visible = kUserColours;
