@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QLineEdit>
+#include <QWindow>
 
 #include "platform/qt/skin_widget.h"
 #include "ui/dialogs/dialog_edit_boxes.h"
@@ -55,10 +56,19 @@ int QtModalRunner::run(SkinnedWindow& dialog, const SkinRect& frame) {
             loop.quit();
     });
     loops_.push_back(&loop);
+    windows_.push_back(&window);
     window.show();
     loop.exec();
+    windows_.pop_back();
     loops_.pop_back();
     return dialog.result().value_or(0);
+}
+
+void QtModalRunner::startSystemMove() {
+    if (windows_.empty())
+        return;
+    if (QWindow* handle = windows_.back()->windowHandle())
+        handle->startSystemMove();
 }
 
 void QtModalRunner::endAll() {

@@ -38,12 +38,18 @@ class QtPopupHost final : public PopupHost {
     enum class Mouse { Move, Press, Release };
     void route(Mouse what, QPoint global, bool leftButton);
     void cancelled();
+    // While a pop-up is open it has the mouse; a move outside every level goes here (screen
+    // pixels), so the window below can follow the pointer.
+    void setOutsideMove(std::function<void(QPoint global)> handler) {
+        outsideMove_ = std::move(handler);
+    }
 
   private:
     PictureCache& pictures_;
     const QtFonts& fonts_;
     std::array<std::unique_ptr<PopupWidget>, kPopupLevels> widgets_;
     std::function<void()> cancel_;
+    std::function<void(QPoint)> outsideMove_;
     bool hiding_ = false;
 };
 

@@ -177,6 +177,10 @@ bool CShortcutGetKey::onLeftDown(std::int32_t x, std::int32_t y) {
             modifiers_[m] = !modifiers_[m];
             break;
         }
+        case NO_ITEM:
+            // The dialog has no title bar: its background stands in for one.
+            parts_.runner.startSystemMove();
+            break;
         default:
             break;
     }
