@@ -402,8 +402,10 @@ bool CKarvo_GMouseDlg::openMenu(int kind, LayoutFile table, int entry, int slot,
 }
 
 void CKarvo_GMouseDlg::actOnMainPage(int entry) {
-    if (entry >= mw::kHotspotFirst && entry < mw::kHotspotFirst + keyNum_) {
-        const int slot = entry - mw::kHotspotFirst;
+    // A button's name beside the drawing lights up with the button, and opens its menu too.
+    const bool label = entry >= mw::kLabelFirst && entry < mw::kLabelFirst + keyNum_;
+    if (label || (entry >= mw::kHotspotFirst && entry < mw::kHotspotFirst + keyNum_)) {
+        const int slot = entry - (label ? mw::kLabelFirst : mw::kHotspotFirst);
         // The menu may take the primary click away only when another button keeps it.
         const bool anotherClicks = parts_.settings.read([&](const Settings& all) {
             for (int b = 0; b < keyNum_; ++b) {

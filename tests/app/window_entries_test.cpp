@@ -385,6 +385,20 @@ TEST(WindowEntries, AButtonOpensItsMenuOnlyWhenAnotherButtonKeepsThePrimaryClick
     f.clickMain(mw::kHotspotFirst + 5);
     ASSERT_EQ(f.menus.opened.size(), 2u);
     EXPECT_TRUE(f.menus.opened[1].above);
+
+    // The button's name beside the drawing opens the same menu, below the name; and it keeps
+    // the same guard.
+    f.window.work = {0, 0, 1920, 1080};
+    f.clickMain(mw::kLabelFirst + 5);
+    ASSERT_EQ(f.menus.opened.size(), 3u);
+    EXPECT_EQ(f.menus.opened[2].kind, menu_kind::kButtonFunction);
+    EXPECT_EQ(f.menus.opened[2].slot, 5);
+    const SkinRect label = f.shipped.skin.main().rect(mw::kLabelFirst + 5);
+    EXPECT_EQ(f.menus.opened[2].y, 50 + label.y + label.height);
+    EXPECT_EQ(f.menus.opened[2].x + 120, 100 + label.x + label.width);
+    f.clickMain(mw::kLabelFirst + 2);
+    EXPECT_EQ(f.menus.opened.size(), 3u);
+    EXPECT_EQ(f.notices(), 2u);
 }
 
 TEST(WindowEntries, MainPageWheelStatusDpiTogglesAndTheLightingModeEntry) {

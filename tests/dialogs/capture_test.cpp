@@ -285,10 +285,18 @@ TEST_F(CaptureTest, APressOnNoEntryOfTheCombinationDialogDragsItsWindow) {
         EXPECT_EQ(runner.moves, 1);
         EXPECT_FALSE(w.result());  // the dialog stays open, Ctrl still chosen
         EXPECT_EQ(dialog.modifierText(), "Ctrl");
+        // Its title, where a title bar would be, and the other texts drag it too; the fields
+        // that show the choice do not.
+        press(w, layout, karvo::skin::shortcut::kTitle);
+        press(w, layout, karvo::skin::shortcut::kHint);
+        EXPECT_EQ(runner.moves, 3);
+        press(w, layout, karvo::skin::shortcut::kKeyName);
+        press(w, layout, karvo::skin::shortcut::kModifiers);
+        EXPECT_EQ(runner.moves, 3);
         press(w, layout, karvo::skin::shortcut::kCancel);
     };
     EXPECT_EQ(dialog.run(3, true, {0, 0, 1920, 1080}), CShortcutGetKey::kCancelled);
-    EXPECT_EQ(runner.moves, 1);
+    EXPECT_EQ(runner.moves, 3);
 }
 
 TEST_F(CaptureTest, UnderAGermanProgramTheKeyRightOfTIsZ) {

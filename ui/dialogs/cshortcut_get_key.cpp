@@ -178,7 +178,11 @@ bool CShortcutGetKey::onLeftDown(std::int32_t x, std::int32_t y) {
             break;
         }
         case NO_ITEM:
-            // The dialog has no title bar: its background stands in for one.
+        case sc::kTitle:
+        case sc::kCaptionModifiers:
+        case sc::kCaptionKey:
+        case sc::kHint:
+            // The dialog has no title bar: its background and its texts stand in for one.
             parts_.runner.startSystemMove();
             break;
         default:
