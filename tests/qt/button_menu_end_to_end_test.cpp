@@ -34,13 +34,33 @@ std::int32_t functionOf(testing::WindowProgram& p, int slot) {
     });
 }
 
-TEST(ButtonMenuEndToEnd, FunctionsChosenInSubMenusOfTheWindowReachTheMouse) {
+// The window program on a copy of the data tree, started (its start-up write done), with the
+// pop-up menus the program gives the window.
+class ButtonMenuEndToEnd : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::copy(fs::path(KARVO_DATA_OUT_DIR), dir.path() / "skins", fs::copy_options::recursive);
+        program = std::make_unique<testing::WindowProgram>(dir.path());
+        ASSERT_TRUE(program->start());
+        ASSERT_TRUE(runUntil([&] { return program->downloadsDone == 1; })) << "the start-up write";
+        windowMenus = &program->attachMenus();
+    }
+    // Apply, as the entry does, and wait for its write.
+    void apply() {
+        clickAt(program->window.widget(), program->state.skin.main().rect(mw::kApply));
+        ASSERT_TRUE(runUntil([&] { return program->downloadsDone == 2; })) << "the apply's write";
+        EXPECT_EQ(program->dlg.lastResult(), 0);
+        ASSERT_TRUE(program->mouse->saveState());
+    }
+
     testing::TempDir dir;
-    fs::copy(fs::path(KARVO_DATA_OUT_DIR), dir.path() / "skins", fs::copy_options::recursive);
-    testing::WindowProgram p(dir.path());
-    ASSERT_TRUE(p.start());
-    ASSERT_TRUE(runUntil([&] { return p.downloadsDone == 1; })) << "the start-up write";
-    qt::QtWindowMenus& menus = p.attachMenus();
+    std::unique_ptr<testing::WindowProgram> program;
+    qt::QtWindowMenus* windowMenus = nullptr;
+};
+
+TEST_F(ButtonMenuEndToEnd, FunctionsChosenInSubMenusOfTheWindowReachTheMouse) {
+    testing::WindowProgram& p = *program;
+    qt::QtWindowMenus& menus = *windowMenus;
     QWidget* w = p.window.widget();
     const MainSkin& skin = p.state.skin;
     QWidget* menuWindow = nullptr;
@@ -77,23 +97,16 @@ TEST(ButtonMenuEndToEnd, FunctionsChosenInSubMenusOfTheWindowReachTheMouse) {
     rowEvent(menus.popups().widget(PopupLevel::SubMenu), *menus.menus().subMenu(), dpiUpRow);
     EXPECT_EQ(functionOf(p, dpi), 16);
 
-    clickAt(w, skin.main().rect(mw::kApply));
-    ASSERT_TRUE(runUntil([&] { return p.downloadsDone == 2; })) << "the apply's write";
-    EXPECT_EQ(p.dlg.lastResult(), 0);
-    ASSERT_TRUE(p.mouse->saveState());
+    apply();
     // Device function codes: 15 for a consumer key, 16 - 5 for DPI up.
     EXPECT_EQ(keyByte(p, consumer) & 0x1F, 15);
     EXPECT_EQ(keyByte(p, dpi) & 0x1F, 11);
     EXPECT_TRUE(testing::mouseMatchesKarvoctlImage(dir.path()));
 }
 
-TEST(ButtonMenuEndToEnd, TheLightingSpeedAndBrightnessValuesComeFromTheirMenus) {
-    testing::TempDir dir;
-    fs::copy(fs::path(KARVO_DATA_OUT_DIR), dir.path() / "skins", fs::copy_options::recursive);
-    testing::WindowProgram p(dir.path());
-    ASSERT_TRUE(p.start());
-    ASSERT_TRUE(runUntil([&] { return p.downloadsDone == 1; })) << "the start-up write";
-    qt::QtWindowMenus& menus = p.attachMenus();
+TEST_F(ButtonMenuEndToEnd, TheLightingSpeedAndBrightnessValuesComeFromTheirMenus) {
+    testing::WindowProgram& p = *program;
+    qt::QtWindowMenus& menus = *windowMenus;
     p.state.settings.edit([](Settings& s) {
         s.shared.modeLight = 0;
         s.shared.ledType = 3;  // takes both
@@ -111,11 +124,7 @@ TEST(ButtonMenuEndToEnd, TheLightingSpeedAndBrightnessValuesComeFromTheirMenus) 
     QWidget* popup = menus.popups().widget(PopupLevel::SubMenu);
     const auto moveOver = [&](QPoint inWindow) {
         const QPointF global = w->mapToGlobal(QPointF(inWindow));
-        const QPointF local = popup->mapFromGlobal(global);
-        QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(popup, &move);
-        QApplication::processEvents();
+        testing::pointerAt(popup, popup->mapFromGlobal(global), global, false);
     };
     const SkinRect bright = skin.lighting().rect(skin::lighting::kBrightness);
     moveOver({bright.x + 2, bright.y + bright.height / 2});
@@ -138,13 +147,11 @@ TEST(ButtonMenuEndToEnd, TheLightingSpeedAndBrightnessValuesComeFromTheirMenus) 
     EXPECT_EQ(set.ledCycleTime, 1);
     EXPECT_EQ(set.ledBrightness, 3);
 
-    clickAt(w, skin.main().rect(mw::kApply));
-    ASSERT_TRUE(runUntil([&] { return p.downloadsDone == 2; })) << "the apply's write";
+    apply();
     const ProgramPaths& paths = p.state.paths;
     const ini::IniSnapshot config(paths.configFile);
     EXPECT_EQ(config.get("ShareData", "LED_CYCTIME", "none", 16), "1");
     EXPECT_EQ(config.get("ShareData", "LED_BRIGHT", "none", 16), "3");
-    ASSERT_TRUE(p.mouse->saveState());
     // Address 63: brightness in bits 4-6 over user colour 6's blue.
     EXPECT_EQ((p.mouse->memory(63, 1).at(0) >> 4) & 7, 3);
     EXPECT_TRUE(testing::mouseMatchesKarvoctlImage(dir.path()));

@@ -134,25 +134,30 @@ struct WindowProgram {
     std::optional<qt::QtWindowMenus> menus;
 };
 
+// A move to `local` in `w` (`global` on the screen), then a press and release there when
+// `click`; the events a pointer would give the widget.
+inline void pointerAt(QWidget* w, QPointF local, QPointF global, bool click) {
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    if (click) {
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+    QApplication::processEvents();
+}
+
 // Moves to the middle of row `row` of the pop-up window `popup` shows, then presses and
-// releases there unless `hoverOnly`; the pop-up's own events, as the pointer would give them.
+// releases there unless `hoverOnly`.
 inline void rowEvent(QWidget* popup, const MenuWindow& menu, int row, bool hoverOnly = false) {
     ASSERT_NE(popup, nullptr);
     ASSERT_TRUE(popup->isVisible());
     const SkinRect r = menu.rowRect(row);
     const QPointF p(r.x + r.width / 2.0, r.y + r.height / 2.0);
-    const QPointF global = popup->mapToGlobal(p);
-    QMouseEvent move(QEvent::MouseMove, p, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(popup, &move);
-    if (!hoverOnly) {
-        QMouseEvent press(QEvent::MouseButtonPress, p, global, Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, p, global, Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(popup, &press);
-        QApplication::sendEvent(popup, &release);
-    }
-    QApplication::processEvents();
+    pointerAt(popup, p, popup->mapToGlobal(p), !hoverOnly);
 }
 
 inline std::vector<char> readAll(const fs::path& file) {
@@ -187,15 +192,7 @@ inline ::testing::AssertionResult mouseMatchesKarvoctlImage(const fs::path& fold
 // A press and release at the centre of `r` (window pixels), after a move there.
 inline void clickAt(QWidget* w, const SkinRect& r) {
     const QPointF p(r.x + r.width / 2.0, r.y + r.height / 2.0);
-    QMouseEvent move(QEvent::MouseMove, p, p, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent press(QEvent::MouseButtonPress, p, p, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, p, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-    QApplication::processEvents();
+    pointerAt(w, p, p, true);
 }
 
 // Handles the window's events until `done` or `limitMs` have passed.
