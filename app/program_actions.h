@@ -35,9 +35,6 @@ class ProgramActions final : public WindowActions {
     ProgramActions(const ProgramActions&) = delete;
     ProgramActions& operator=(const ProgramActions&) = delete;
 
-    // The sound-reactive dialog's end, which that dialog's owner fills in.
-    std::function<void()> onSoundLightDone;
-
     bool startApply() override;
     bool startRewrite() override;
     bool writing() const override;
@@ -48,7 +45,6 @@ class ProgramActions final : public WindowActions {
     void exportConfig(const std::filesystem::path& file) override;
     void resetAll() override;
     std::filesystem::path programFolder() const override;
-    void soundLightDone() override;
 
     void macroGroupFile(int command) override;
     bool macroGroupSelected() const override;
