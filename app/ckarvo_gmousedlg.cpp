@@ -414,8 +414,10 @@ bool CKarvo_GMouseDlg::openMenu(int kind, LayoutFile table, int entry, int slot,
 }
 
 void CKarvo_GMouseDlg::actOnMainPage(int entry) {
-    if (entry >= mw::kHotspotFirst && entry < mw::kHotspotFirst + keyNum_) {
-        const int slot = entry - mw::kHotspotFirst;
+    // A button's name beside the drawing lights up with the button, and opens its menu too.
+    const bool label = entry >= mw::kLabelFirst && entry < mw::kLabelFirst + keyNum_;
+    if (label || (entry >= mw::kHotspotFirst && entry < mw::kHotspotFirst + keyNum_)) {
+        const int slot = entry - (label ? mw::kLabelFirst : mw::kHotspotFirst);
         // The menu may take the primary click away only when another button keeps it.
         const bool anotherClicks = parts_.settings.read([&](const Settings& all) {
             for (int b = 0; b < keyNum_; ++b) {
@@ -540,11 +542,12 @@ void CKarvo_GMouseDlg::actOnLightingPage(int entry, const SharedSettings& s) {
         if (sound_)
             sound_->open();
     } else if (entry == li::kBrightness) {
+        // Brightness and speed are chosen from their value menus, beside the entry.
         if (type >= 2 && type <= 5)
-            startDrag(Drag::LedBright);
+            openMenu(menu_kind::kLightingValue, LayoutFile::Color, entry, -1, true);
     } else if (entry == li::kSpeed) {
         if (type != 2 && type != 9 && type != 12 && type != 13)
-            startDrag(Drag::LedSpeed);
+            openMenu(menu_kind::kLightingValue, LayoutFile::Color, entry, -1, true);
     } else if (entry == li::kSymmetry) {
         if (colours || type == 7)
             set([](SharedSettings& sh) { sh.ledSymmetry = sh.ledSymmetry ? 0 : 1; });
@@ -636,13 +639,6 @@ void CKarvo_GMouseDlg::dragTo(std::int32_t x) {
             case Drag::FireTime:
                 s.fireTime =
                     std::max(8, slider::stepAt(x, skin.advanced().rect(adv::kFireTime), 300));
-                break;
-            case Drag::LedSpeed:
-                s.ledCycleTime = static_cast<std::uint8_t>(
-                    slider::stepAt(x, skin.lighting().rect(li::kSpeed), 6) - 1);
-                break;
-            case Drag::LedBright:
-                s.ledBrightness = 7 - slider::stepAt(x, skin.lighting().rect(li::kBrightness), 7);
                 break;
             case Drag::None:
                 break;
@@ -789,6 +785,16 @@ void CKarvo_GMouseDlg::onMenuClosed(const WindowMessage& m) {
         language_->switchTo(static_cast<int>(m.lparam) - 1);
     menuOpen_ = false;
     openMenuKind_ = -1;
+    // The press that opened the menu was released over the pop-up, and the pointer moved
+    // there, not over this window: take the entries under the pointer as it is now, so the
+    // opener is not left drawn hot or pressed.
+    pressed_ = false;
+    if (const auto at = parts_.host.cursor()) {
+        onMouseMove(at->first, at->second);
+    } else {
+        for (ImageStateWindow* t : {&main_, &lighting_, &advanced_, &macro_})
+            t->setHot(NO_ITEM);
+    }
     parts_.host.invalidate();
 }
 

@@ -40,7 +40,7 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
   public:
     // Slider being dragged: 0 none, 1 DPI value, 2 pointer speed, 3 wheel speed, 4 fire time,
     // 5 lighting speed, 6 brightness.
-    enum class Drag { None = 0, DpiValue, PointerSpeed, WheelSpeed, FireTime, LedSpeed, LedBright };
+    enum class Drag { None = 0, DpiValue, PointerSpeed, WheelSpeed, FireTime };
 
     struct Parts {
         const MainSkin& skin;

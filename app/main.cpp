@@ -430,6 +430,7 @@ int main(int argc, char** argv) {
         dlg.setMenuOpener(&menus->opener());
         dlg.setCombinationOpener(&menus->combination());
         dlg.setLanguageSwitch(&menus->languages());
+        menus->followPointerOutside(window.widget(), dlg);
         dlg.setPictures(karvo::PagePictures::in(state.paths.skinFolder, state.paths.languageFolder),
                         state.description.keyNum);
         macroControls.setLanguage(state.language);

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ui/skin/skin_layout.h"
@@ -64,6 +66,11 @@ class WindowHost {
     virtual SkinRect workArea() const { return {}; }
     // Opens a web address with the desktop's handler.
     virtual void openUrl(std::string_view url) { (void)url; }
+    // Where the pointer is now, in window pixels (it may lie outside the window); nothing when
+    // the platform cannot tell.
+    virtual std::optional<std::pair<std::int32_t, std::int32_t>> cursor() const {
+        return std::nullopt;
+    }
 };
 
 }  // namespace karvo

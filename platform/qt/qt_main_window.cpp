@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QMenu>
 #include <QMessageBox>
@@ -235,6 +236,13 @@ SkinRect QtMainWindow::workArea() const {
         return {};
     const QRect a = screen->availableGeometry();
     return {a.x(), a.y(), a.width(), a.height()};
+}
+
+std::optional<std::pair<std::int32_t, std::int32_t>> QtMainWindow::cursor() const {
+    if (!widget_)
+        return std::nullopt;
+    const QPoint p = widget_->mapFromGlobal(QCursor::pos(widget_->screen()));
+    return std::pair<std::int32_t, std::int32_t>{p.x(), p.y()};
 }
 
 void QtMainWindow::openUrl(std::string_view url) {

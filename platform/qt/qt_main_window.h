@@ -57,6 +57,7 @@ class QtMainWindow final : public QObject, public WindowHost {
     bool hidden() const override;
     SkinRect workArea() const override;
     void openUrl(std::string_view url) override;
+    std::optional<std::pair<std::int32_t, std::int32_t>> cursor() const override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

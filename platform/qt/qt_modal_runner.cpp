@@ -4,7 +4,10 @@
 #include <memory>
 #include <vector>
 
+#include <QCursor>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QWindow>
 
 #include "platform/qt/skin_widget.h"
 #include "ui/dialogs/dialog_edit_boxes.h"
@@ -55,10 +58,49 @@ int QtModalRunner::run(SkinnedWindow& dialog, const SkinRect& frame) {
             loop.quit();
     });
     loops_.push_back(&loop);
+    windows_.push_back(&window);
     window.show();
     loop.exec();
+    windows_.pop_back();
     loops_.pop_back();
     return dialog.result().value_or(0);
+}
+
+namespace {
+// Moves a window with the pointer from a press until the release, where no window manager
+// moves it (a bare X server). The dialog still sees every event.
+class FollowPointer final : public QObject {
+  public:
+    FollowPointer(QWidget& window, QPoint grip) : QObject(&window), window_(window), grip_(grip) {
+        window.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::MouseMove) {
+            const auto* m = static_cast<QMouseEvent*>(e);
+            if (m->buttons() & Qt::LeftButton)
+                window_.move(m->globalPosition().toPoint() - grip_);
+        } else if (e->type() == QEvent::MouseButtonRelease) {
+            window_.removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+    QPoint grip_;
+};
+}  // namespace
+
+void QtModalRunner::startSystemMove() {
+    if (windows_.empty())
+        return;
+    QWidget& window = *windows_.back();
+    if (QWindow* handle = window.windowHandle(); handle && handle->startSystemMove())
+        return;
+    new FollowPointer(window, QCursor::pos() - window.pos());
 }
 
 void QtModalRunner::endAll() {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QEventLoop>
+#include <QWidget>
 
 #include "platform/qt/picture_cache.h"
 #include "platform/qt/qt_fonts.h"
@@ -18,11 +19,13 @@ class QtModalRunner final : public ModalRunner {
     TextSize pictureSize(const std::string& picture) override;
     int run(SkinnedWindow& dialog, const SkinRect& frame) override;
     void endAll() override;
+    void startSystemMove() override;
 
   private:
     PictureCache& pictures_;
     const QtFonts& fonts_;
     std::vector<QEventLoop*> loops_;
+    std::vector<QWidget*> windows_;  // the running dialogs' windows, innermost last
 };
 
 }  // namespace karvo::qt

@@ -185,6 +185,8 @@ void QtPopupHost::route(Mouse what, QPoint global, bool leftButton) {
     }
     if (what == Mouse::Press)
         cancelled();
+    else if (what == Mouse::Move && outsideMove_)
+        outsideMove_(global);
 }
 
 }  // namespace karvo::qt

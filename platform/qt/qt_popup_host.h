@@ -40,6 +40,11 @@ class QtPopupHost final : public PopupHost {
     void route(Mouse what, QPoint global, bool leftButton);
     void cancelled();
     void key(NavigationKey key);
+    // While a pop-up is open it has the mouse; a move outside every level goes here (screen
+    // pixels), so the window below can follow the pointer.
+    void setOutsideMove(std::function<void(QPoint global)> handler) {
+        outsideMove_ = std::move(handler);
+    }
 
   private:
     PictureCache& pictures_;
@@ -47,6 +52,7 @@ class QtPopupHost final : public PopupHost {
     std::array<std::unique_ptr<PopupWidget>, kPopupLevels> widgets_;
     std::function<void()> cancel_;
     std::function<void(NavigationKey)> key_;
+    std::function<void(QPoint)> outsideMove_;
     bool hiding_ = false;
 };
 

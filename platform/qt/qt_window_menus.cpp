@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace karvo::qt {
 
@@ -15,6 +16,16 @@ SkinRect desktop() {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 }  // namespace
+
+void QtWindowMenus::followPointerOutside(QWidget* window, SkinnedWindow& controller) {
+    host_.setOutsideMove([window, &controller](QPoint global) {
+        if (!window || !window->isVisible())
+            return;
+        const QPoint p = window->mapFromGlobal(global);
+        if (controller.onMouseMove(p.x(), p.y()))
+            window->update();
+    });
+}
 
 CaptureParts QtWindowMenus::captureParts() {
     ProgramState& s = parts_.state;

@@ -39,6 +39,11 @@ class QtWindowMenus {
     PopupMenus& menus() { return menus_; }
     CDialogGetKey& keyDialog() { return keyDialog_; }
     KeyCapture& capture() { return capture_; }
+    // The pop-up windows, for tests and screenshots.
+    QtPopupHost& popups() { return host_; }
+    // While a pop-up has the mouse, moves outside it still reach the main window's controller
+    // (a lighting pop-up closes when the pointer leaves the entries that open one).
+    void followPointerOutside(QWidget* window, SkinnedWindow& controller);
 
   private:
     CaptureParts captureParts();

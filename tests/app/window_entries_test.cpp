@@ -152,6 +152,36 @@ TEST(WindowEntries, TheTabsStartThePageThreadsAndTheLanguageAndMoreEntriesOpenMe
     EXPECT_FALSE(f.dlg.menuOpen());
 }
 
+TEST(WindowEntries, AfterAMenuClosesTheEntriesUnderThePointerAreHotAndNoneIsPressed) {
+    // The press on the globe is released over the pop-up, where the window hears nothing.
+    Fixture f;
+    const auto [gx, gy] = Fixture::centre(f.shipped.skin.main(), mw::kLanguage);
+    f.dlg.onMouseMove(gx, gy);
+    f.dlg.onLeftDown(gx, gy);
+    ASSERT_TRUE(f.dlg.menuOpen());
+    ASSERT_EQ(f.dlg.hot(LayoutFile::Main), mw::kLanguage);
+    const auto [ax, ay] = Fixture::centre(f.shipped.skin.main(), mw::kApply);
+    f.window.pointer = std::pair{ax, ay};
+    f.dlg.onMessage({msg::WM_MENU_CLOSED, 1, 3});
+    EXPECT_EQ(f.dlg.hot(LayoutFile::Main), mw::kApply);
+    EXPECT_FALSE(f.dlg.pressed());
+    EXPECT_EQ(f.language.switched, (std::vector<int>{2}));
+
+    // Off the window, or where the platform cannot tell, nothing stays hot.
+    f.dlg.onMouseMove(gx, gy);
+    f.dlg.onLeftDown(gx, gy);
+    f.window.pointer = std::pair{-50, -50};
+    f.dlg.onMessage({msg::WM_MENU_CLOSED, 0, 0});
+    EXPECT_EQ(f.dlg.hot(LayoutFile::Main), NO_ITEM);
+    f.dlg.onMouseMove(gx, gy);
+    f.dlg.onLeftDown(gx, gy);
+    f.window.pointer.reset();
+    f.dlg.onMessage({msg::WM_MENU_CLOSED, 0, 0});
+    EXPECT_EQ(f.dlg.hot(LayoutFile::Main), NO_ITEM);
+    EXPECT_FALSE(f.dlg.pressed());
+    EXPECT_FALSE(f.dlg.menuOpen());
+}
+
 // ---- main page ----
 
 TEST(WindowEntries, AButtonOpensItsMenuOnlyWhenAnotherButtonKeepsThePrimaryClick) {
@@ -175,6 +205,20 @@ TEST(WindowEntries, AButtonOpensItsMenuOnlyWhenAnotherButtonKeepsThePrimaryClick
     f.clickMain(mw::kHotspotFirst + 5);
     ASSERT_EQ(f.menus.opened.size(), 2u);
     EXPECT_TRUE(f.menus.opened[1].above);
+
+    // The button's name beside the drawing opens the same menu, below the name; and it keeps
+    // the same guard.
+    f.window.work = {0, 0, 1920, 1080};
+    f.clickMain(mw::kLabelFirst + 5);
+    ASSERT_EQ(f.menus.opened.size(), 3u);
+    EXPECT_EQ(f.menus.opened[2].kind, menu_kind::kButtonFunction);
+    EXPECT_EQ(f.menus.opened[2].slot, 5);
+    const SkinRect label = f.shipped.skin.main().rect(mw::kLabelFirst + 5);
+    EXPECT_EQ(f.menus.opened[2].y, 50 + label.y + label.height);
+    EXPECT_EQ(f.menus.opened[2].x + 120, 100 + label.x + label.width);
+    f.clickMain(mw::kLabelFirst + 2);
+    EXPECT_EQ(f.menus.opened.size(), 3u);
+    EXPECT_EQ(f.notices(), 2u);
 }
 
 TEST(WindowEntries, MainPageWheelStatusDpiTogglesAndTheLightingModeEntry) {
@@ -284,6 +328,45 @@ TEST(WindowEntries, LightsOffLeavesOnlyTheEntryThatTurnsThemOn) {
     f.clickLighting(li::kEffectMenu);
     ASSERT_EQ(f.menus.opened.size(), 1u);
     EXPECT_EQ(f.menus.opened[0].kind, menu_kind::kLightingMode);
+}
+
+TEST(WindowEntries, BrightnessAndSpeedOpenTheirValueMenusBesideTheEntryForTheirTypes) {
+    Fixture f;  // type 3 takes both
+    const Settings before = f.settings.snapshot();
+    for (const int entry : {li::kBrightness, li::kSpeed}) {
+        f.clickLighting(entry);
+        ASSERT_FALSE(f.menus.opened.empty());
+        const MenuRequest& r = f.menus.opened.back();
+        EXPECT_EQ(r.kind, menu_kind::kLightingValue);
+        EXPECT_EQ(r.table, LayoutFile::Color);
+        EXPECT_EQ(r.entry, entry);
+        const SkinRect e = f.shipped.skin.lighting().rect(entry);
+        EXPECT_EQ(r.x, 100 + e.x + e.width);
+        EXPECT_EQ(r.y, 50 + e.y);
+        EXPECT_EQ(f.dlg.drag(), CKarvo_GMouseDlg::Drag::None);
+        f.dlg.onMessage({msg::WM_MENU_CLOSED, 0, 0});
+    }
+    EXPECT_EQ(f.menus.opened.size(), 2u);
+    // The press itself changes nothing: the menu's row does.
+    EXPECT_EQ(f.shared().ledBrightness, before.shared.ledBrightness);
+    EXPECT_EQ(f.shared().ledCycleTime, before.shared.ledCycleTime);
+
+    f.settings.edit([](Settings& s) { s.shared.ledType = 9; });  // neither
+    f.clickLighting(li::kBrightness);
+    f.clickLighting(li::kSpeed);
+    f.settings.edit([](Settings& s) { s.shared.ledType = 2; });  // brightness only
+    f.clickLighting(li::kSpeed);
+    EXPECT_EQ(f.menus.opened.size(), 2u);
+    f.clickLighting(li::kBrightness);
+    ASSERT_EQ(f.menus.opened.size(), 3u);
+    EXPECT_EQ(f.menus.opened.back().entry, li::kBrightness);
+    f.settings.edit([](Settings& s) { s.shared.ledType = 1; });  // speed only
+    f.dlg.onMessage({msg::WM_MENU_CLOSED, 0, 0});
+    f.clickLighting(li::kBrightness);
+    EXPECT_EQ(f.menus.opened.size(), 3u);
+    f.clickLighting(li::kSpeed);
+    ASSERT_EQ(f.menus.opened.size(), 4u);
+    EXPECT_EQ(f.menus.opened.back().entry, li::kSpeed);
 }
 
 TEST(WindowEntries, APerButtonLightingMenuClosesWhenThePointerLeavesItsEntries) {

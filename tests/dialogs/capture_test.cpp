@@ -11,6 +11,7 @@
 #include "ui/dialogs/captured_keys.h"
 #include "ui/dialogs/cdialog_get_key.h"
 #include "ui/dialogs/cshortcut_get_key.h"
+#include "ui/skin/image_state_window.h"
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
@@ -260,6 +261,42 @@ TEST_F(CaptureTest, TheCombinationDialogTogglesClearsAndCancels) {
     EXPECT_EQ(dialog.run(3, true, {0, 0, 1920, 1080}), CShortcutGetKey::kCancelled);
     EXPECT_TRUE(queue.posted.empty());
     EXPECT_EQ(button(3).function, 4);
+}
+
+TEST_F(CaptureTest, APressOnNoEntryOfTheCombinationDialogDragsItsWindow) {
+    CShortcutGetKey dialog(parts(), settings);
+    const SkinLayout layout = shortcutLayout();
+    // A point of the dialog that no entry covers.
+    std::optional<std::pair<int, int>> background;
+    for (int y = 1; y < 330 && !background; y += 3) {
+        for (int x = 1; x < 480 && !background; x += 3) {
+            if (ImageStateWindow::hitTest(layout, x, y, 13) == NO_ITEM)
+                background = std::pair{x, y};
+        }
+    }
+    ASSERT_TRUE(background);
+    runner.script = [&](SkinnedWindow& w) {
+        press(w, layout, karvo::skin::shortcut::kModifierFirst);  // an entry: no drag
+        EXPECT_EQ(runner.moves, 0);
+        const auto [x, y] = *background;
+        w.onMouseMove(x, y);
+        w.onLeftDown(x, y);
+        w.onLeftUp(x, y);
+        EXPECT_EQ(runner.moves, 1);
+        EXPECT_FALSE(w.result());  // the dialog stays open, Ctrl still chosen
+        EXPECT_EQ(dialog.modifierText(), "Ctrl");
+        // Its title, where a title bar would be, and the other texts drag it too; the fields
+        // that show the choice do not.
+        press(w, layout, karvo::skin::shortcut::kTitle);
+        press(w, layout, karvo::skin::shortcut::kHint);
+        EXPECT_EQ(runner.moves, 3);
+        press(w, layout, karvo::skin::shortcut::kKeyName);
+        press(w, layout, karvo::skin::shortcut::kModifiers);
+        EXPECT_EQ(runner.moves, 3);
+        press(w, layout, karvo::skin::shortcut::kCancel);
+    };
+    EXPECT_EQ(dialog.run(3, true, {0, 0, 1920, 1080}), CShortcutGetKey::kCancelled);
+    EXPECT_EQ(runner.moves, 3);
 }
 
 TEST_F(CaptureTest, UnderAGermanProgramTheKeyRightOfTIsZ) {

@@ -2,6 +2,7 @@
 // sub-menus with their codes and values, the macro choice, and one menu at a time.
 #include <gtest/gtest.h>
 
+#include "app/menu_fillers.h"
 #include "tests/dialogs/menu_fixture.h"
 #include "tests/support/recording_canvas.h"
 #include "ui/dialogs/button_function.h"
@@ -316,6 +317,50 @@ TEST_F(MenuTest, TheLightingMenusSetTheEffectTheButtonLightingAndTheValues) {
     click(*menus.subMenu(), 6);
     EXPECT_EQ(settings.snapshot().shared.ledCycleTime, 5);
     EXPECT_FALSE(menus.isLightingMenuOpen());
+}
+
+TEST_F(MenuTest, TheWindowsBrightnessAndSpeedEntriesGetTheirValueListsWhereItPlacesThem) {
+    PopupMenuOpener opener(menus);
+    MenuRequest r;
+    r.kind = menu_kind::kLightingValue;
+    r.table = LayoutFile::Color;
+    r.entry = 40;
+    r.x = 300;
+    r.y = 120;
+    // Eight rows of the 30-pixel band of the 208 x 450 menu picture.
+    const MenuSize brightness = opener.size(r);
+    EXPECT_EQ(brightness.width, 208);
+    EXPECT_EQ(brightness.height, 8 * 30);
+    ASSERT_TRUE(opener.open(r));
+    ASSERT_NE(menus.subMenu(), nullptr);
+    EXPECT_EQ(menus.menu(), nullptr);
+    EXPECT_EQ(menus.subMenu()->type(), submenu::kBrightness);
+    EXPECT_EQ(host.frameOf(PopupLevel::SubMenu), (SkinRect{300, 120, 208, 240}));
+    EXPECT_TRUE(menus.isLightingMenuOpen());
+    click(*menus.subMenu(), 1);
+    EXPECT_EQ(settings.snapshot().shared.ledBrightness, 7);
+    EXPECT_TRUE(posted(msg::WM_MENU_CLOSED, 0, 0));
+    EXPECT_FALSE(menus.isOpen());
+
+    r.entry = 41;
+    EXPECT_EQ(opener.size(r).height, 6 * 30);
+    ASSERT_TRUE(opener.open(r));
+    EXPECT_EQ(menus.subMenu()->type(), submenu::kSpeed);
+    click(*menus.subMenu(), 4);
+    EXPECT_EQ(settings.snapshot().shared.ledCycleTime, 3);
+
+    // A button's lighting keeps the four rows of kind 5; so does kind 5 from another table.
+    r.entry = 61 + 1;
+    r.slot = 1;
+    ASSERT_TRUE(opener.open(r));
+    ASSERT_NE(menus.menu(), nullptr);
+    EXPECT_EQ(menus.menu()->kind(), MenuKind::LightingValue);
+    EXPECT_EQ(menus.subMenu(), nullptr);
+    r.table = LayoutFile::Main;
+    r.entry = 40;
+    ASSERT_TRUE(opener.open(r));
+    EXPECT_EQ(menus.menu()->kind(), MenuKind::LightingValue);
+    EXPECT_EQ(menus.subMenu(), nullptr);
 }
 
 TEST_F(MenuTest, TheProfileMenuMakesItsRowTheCurrentProfile) {

@@ -1,13 +1,14 @@
 // A user's path through the whole window program on the emulated mouse: a DPI level switched
-// off, a colour chosen (through a fake colour dialog), a lighting option and the wheel speed
-// set by clicks on the offscreen window, then Apply. Once the window reports the end of the
-// write, the emulated mouse's memory must be, byte for byte, the image karvoctl computes from
-// the folder the window saved.
+// off, a colour chosen (through a fake colour dialog), the wheel speed and the lighting speed
+// (from its value menu) set by clicks on the offscreen window, then Apply. Once the window
+// reports the end of the write, the emulated mouse's memory must be, byte for byte, the image
+// karvoctl computes from the folder the window saved.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "temp_dir.h"
+#include "ui/dialogs/csub_menu_dlg.h"
 #include "ui/skin/layout_index.h"
 #include "window_program.h"
 
@@ -38,8 +39,10 @@ TEST(ApplyEndToEnd, WhatTheWindowSetsReachesTheMouseAsKarvoctlComputesIt) {
     const SkinRect wheel = skin.advanced().rect(adv::kWheelSpeed);
     clickAt(w, {wheel.x + wheel.width - 2, wheel.y, 1, wheel.height});
     clickAt(w, skin.main().rect(mw::kTabFirst + 3));  // lighting page
-    const SkinRect speed = skin.lighting().rect(li::kSpeed);
-    clickAt(w, {speed.x + 1, speed.y, 1, speed.height});
+    qt::QtWindowMenus& menus = p.attachMenus();
+    clickAt(w, skin.lighting().rect(li::kSpeed));  // the speed's value menu: its first row
+    ASSERT_NE(menus.menus().subMenu(), nullptr);
+    testing::rowEvent(menus.popups().widget(PopupLevel::SubMenu), *menus.menus().subMenu(), 1);
 
     const Settings set = p.state.settings.snapshot();
     EXPECT_NE(set.shared.dpi[5].enabled, before.shared.dpi[5].enabled);

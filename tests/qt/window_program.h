@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@
 #include "platform/qt/qt_message_queue.h"
 #include "platform/qt/qt_modal_runner.h"
 #include "platform/qt/qt_startup_platform.h"
+#include "platform/qt/qt_window_menus.h"
 #include "ui/dialogs/warning_dlg.h"
 
 namespace karvo::testing {
@@ -66,6 +68,9 @@ struct WindowProgram {
         });
     }
     ~WindowProgram() {
+        dlg.setMenuOpener(nullptr);
+        dlg.setCombinationOpener(nullptr);
+        dlg.setLanguageSwitch(nullptr);
         actions.waitForApply();
         deviceThreads->stop();
         state.downloader.waitForWorker();
@@ -114,7 +119,46 @@ struct WindowProgram {
         return true;
     }
     std::unique_ptr<qt::QtStartupPlatform> platform;
+
+    // The window's pop-up menus, the combination dialog and the language switch, as the
+    // program gives them to the window; after start().
+    qt::QtWindowMenus& attachMenus() {
+        menus.emplace(qt::QtWindowMenus::Parts{state, queue, runner, warning, *platform, pictures,
+                                               fonts, [] {}});
+        dlg.setMenuOpener(&menus->opener());
+        dlg.setCombinationOpener(&menus->combination());
+        dlg.setLanguageSwitch(&menus->languages());
+        menus->followPointerOutside(window.widget(), dlg);
+        return *menus;
+    }
+    std::optional<qt::QtWindowMenus> menus;
 };
+
+// A move to `local` in `w` (`global` on the screen), then a press and release there when
+// `click`; the events a pointer would give the widget.
+inline void pointerAt(QWidget* w, QPointF local, QPointF global, bool click) {
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+    if (click) {
+        QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+    QApplication::processEvents();
+}
+
+// Moves to the middle of row `row` of the pop-up window `popup` shows, then presses and
+// releases there unless `hoverOnly`.
+inline void rowEvent(QWidget* popup, const MenuWindow& menu, int row, bool hoverOnly = false) {
+    ASSERT_NE(popup, nullptr);
+    ASSERT_TRUE(popup->isVisible());
+    const SkinRect r = menu.rowRect(row);
+    const QPointF p(r.x + r.width / 2.0, r.y + r.height / 2.0);
+    pointerAt(popup, p, popup->mapToGlobal(p), !hoverOnly);
+}
 
 inline std::vector<char> readAll(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -148,15 +192,7 @@ inline ::testing::AssertionResult mouseMatchesKarvoctlImage(const fs::path& fold
 // A press and release at the centre of `r` (window pixels), after a move there.
 inline void clickAt(QWidget* w, const SkinRect& r) {
     const QPointF p(r.x + r.width / 2.0, r.y + r.height / 2.0);
-    QMouseEvent move(QEvent::MouseMove, p, p, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent press(QEvent::MouseButtonPress, p, p, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, p, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(w, &move);
-    QApplication::sendEvent(w, &press);
-    QApplication::sendEvent(w, &release);
-    QApplication::processEvents();
+    pointerAt(w, p, p, true);
 }
 
 // Handles the window's events until `done` or `limitMs` have passed.

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <thread>
@@ -45,6 +46,7 @@ class FakeWindow final : public WindowHost {
     bool hidden() const override { return isHidden; }
     SkinRect workArea() const override { return work; }
     void openUrl(std::string_view url) override { calls.push_back("url " + std::string(url)); }
+    std::optional<std::pair<std::int32_t, std::int32_t>> cursor() const override { return pointer; }
 
     int invalidated = 0;
     std::vector<std::string> calls;
@@ -54,6 +56,7 @@ class FakeWindow final : public WindowHost {
     bool hasTray = true;
     SkinRect work;
     std::uintptr_t menuChoice = 0;
+    std::optional<std::pair<std::int32_t, std::int32_t>> pointer;  // nothing: unknown
     std::pair<std::int32_t, std::int32_t> menuPoint{-1, -1};
     std::vector<SystemMenuEntry> menuEntries;
 };
@@ -77,6 +80,8 @@ class ScriptedRunner final : public ModalRunner {
         return dialog.result().value_or(0);
     }
     void endAll() override { ++ended; }
+    void startSystemMove() override { ++moves; }
+    int moves = 0;
     std::function<void(SkinnedWindow&)> script;
     int ended = 0;
     std::vector<SkinRect> frames;

@@ -178,6 +178,14 @@ bool CShortcutGetKey::onLeftDown(std::int32_t x, std::int32_t y) {
             modifiers_[m] = !modifiers_[m];
             break;
         }
+        case NO_ITEM:
+        case sc::kTitle:
+        case sc::kCaptionModifiers:
+        case sc::kCaptionKey:
+        case sc::kHint:
+            // The dialog has no title bar: its background and its texts stand in for one.
+            parts_.runner.startSystemMove();
+            break;
         default:
             break;
     }

@@ -20,6 +20,9 @@ class ModalRunner {
     virtual int run(SkinnedWindow& dialog, const SkinRect& frame) = 0;
     // Ends every modal dialog that is running (the program is shutting down).
     virtual void endAll() = 0;
+    // From a press on the running dialog's background: the system drags the dialog's window
+    // with the mouse, as it would by a title bar. Nothing where the platform cannot.
+    virtual void startSystemMove() {}
 };
 
 }  // namespace karvo

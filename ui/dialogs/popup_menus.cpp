@@ -107,12 +107,8 @@ bool PopupMenus::openLightingMenu(int entryIndex, const SkinRect& entry) {
     bool opened = false;
     if (entryIndex == li::kEffectMenu) {
         opened = open(MenuKind::LightingMode, entry.x, entry.y + entry.height);
-    } else if (entryIndex == li::kBrightness || entryIndex == li::kSpeed) {
-        closeAll();
-        retired_.clear();
-        openSubMenu(entryIndex == li::kBrightness ? submenu::kBrightness : submenu::kSpeed, -1, x,
-                    y);
-        opened = subMenu_ != nullptr;
+    } else if (lightingValuesOf(entryIndex)) {
+        opened = openLightingValues(entryIndex, x, y);
     } else if (entryIndex >= li::kReactionMenuFirst &&
                entryIndex < li::kReactionMenuFirst + kButtonSlots) {
         MenuOptions options;
@@ -121,6 +117,26 @@ bool PopupMenus::openLightingMenu(int entryIndex, const SkinRect& entry) {
     }
     lightingMenu_ = opened;
     return opened;
+}
+
+std::optional<int> PopupMenus::lightingValuesOf(int entryIndex) {
+    namespace li = skin::lighting;
+    if (entryIndex == li::kBrightness)
+        return submenu::kBrightness;
+    if (entryIndex == li::kSpeed)
+        return submenu::kSpeed;
+    return std::nullopt;
+}
+
+bool PopupMenus::openLightingValues(int entryIndex, std::int32_t x, std::int32_t y) {
+    const std::optional<int> type = lightingValuesOf(entryIndex);
+    if (!type)
+        return false;
+    closeAll();
+    retired_.clear();
+    openSubMenu(*type, -1, x, y);
+    lightingMenu_ = subMenu_ != nullptr;
+    return lightingMenu_;
 }
 
 bool PopupMenus::isLightingMenuOpen() const {

@@ -70,6 +70,11 @@ class PopupMenus {
     // The lighting page's menus: 35 the effect menu (kind 4), 40 and 41 the brightness and
     // speed sub-menus, 61 + slot the button's lighting menu (kind 5); each beside its entry.
     bool openLightingMenu(int entryIndex, const SkinRect& entry);
+    // The value menu of lighting entry 40 (brightness) or 41 (speed) with its top-left corner
+    // at x, y (screen pixels), closing any menu that is open; false for other entries.
+    bool openLightingValues(int entryIndex, std::int32_t x, std::int32_t y);
+    // The sub-menu type of lighting entry 40 or 41, or nothing.
+    static std::optional<int> lightingValuesOf(int entryIndex);
     bool isLightingMenuOpen() const;
     // The language menu (kind 10) and the "more" menu (kind 3), below their header entries.
     bool openLanguageMenu(const SkinRect& entry);
