@@ -161,6 +161,10 @@ struct WindowFixture {
         dlg.setCombinationOpener(&combination);
         window.frameRect = {100, 50, 1100, 700};
     }
+    static std::pair<int, int> centre(const SkinLayout& t, int i) {
+        const SkinRect& r = t.rect(i);
+        return {r.x + r.width / 2, r.y + r.height / 2};
+    }
     // A move to the entry's centre, a press and a release there.
     void click(const SkinLayout& t, int i) { KeyboardFocus::click(dlg, t.rect(i)); }
     void clickMain(int i) { click(shipped.skin.main(), i); }
