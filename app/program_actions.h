@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <string_view>
 #include <thread>
 
 #include "app/program_state.h"
@@ -50,6 +51,8 @@ class ProgramActions final : public WindowActions {
     std::filesystem::path programFolder() const override;
     void soundLightDone() override;
 
+    // The group files' dialogs show these, and start in the macro folder.
+    static constexpr std::string_view kGroupFileFilter = "All Files(*.dat)";
     void macroGroupFile(int command) override;
     bool macroGroupSelected() const override;
     bool setPlaybackMode(int mode) override;

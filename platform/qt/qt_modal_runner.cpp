@@ -55,10 +55,21 @@ int QtModalRunner::run(SkinnedWindow& dialog, const SkinRect& frame) {
             loop.quit();
     });
     loops_.push_back(&loop);
+    refreshers_.push_back([&] {
+        if (boxes)
+            syncEdits();
+        window.update();
+    });
     window.show();
     loop.exec();
+    refreshers_.pop_back();
     loops_.pop_back();
     return dialog.result().value_or(0);
+}
+
+void QtModalRunner::refresh() {
+    if (!refreshers_.empty())
+        refreshers_.back()();
 }
 
 void QtModalRunner::endAll() {

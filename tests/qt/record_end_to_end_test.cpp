@@ -40,6 +40,7 @@ TEST(RecordEndToEnd, ARecordedMacroOnAButtonReachesTheMouseAsKarvoctlComputesIt)
              if (auto* page = p.window.macroPage())
                  page->sync();
          },
+         nullptr,
          nullptr});
     editor.commands().setLanguage(p.state.language);
     p.dlg.setMacroEditor(&editor);

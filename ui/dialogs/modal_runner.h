@@ -20,6 +20,9 @@ class ModalRunner {
     virtual int run(SkinnedWindow& dialog, const SkinRect& frame) = 0;
     // Ends every modal dialog that is running (the program is shutting down).
     virtual void endAll() = 0;
+    // The innermost running dialog changed by something other than its own input (a pop-up
+    // menu's choice): its window paints it again and its edit boxes show its texts.
+    virtual void refresh() {}
 };
 
 }  // namespace karvo
