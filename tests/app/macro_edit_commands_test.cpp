@@ -297,19 +297,6 @@ struct RecordingMenus final : MenuOpener {
     std::vector<MenuRequest> opened;
 };
 
-struct ScriptedFiles final : FileDialog {
-    std::optional<fs::path> openFile(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        return answer;
-    }
-    std::optional<fs::path> saveFile(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        return answer;
-    }
-    std::vector<FileDialogRequest> requests;
-    std::optional<fs::path> answer;
-};
-
 TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
     RecordingMenus menus;
     std::vector<std::string> picked;
@@ -441,13 +428,13 @@ TEST_F(MacroEditFixture, TheGroupMenuOfAnEmptyLibraryShowsOnlyWhatNeedsNoLine) {
 }
 
 TEST(MacroPageEditorFiles, FiltersAndExtensionsFollowTheChoice) {
-    ScriptedFiles files;
+    testing::ScriptedFiles files;
     const ChooseFile choose = MacroPageEditor::fileChooser(files);
     files.answer = fs::path("/tmp/out/run");
     EXPECT_EQ(choose({true, "All Files(*.sdat)|*.sdat||", "sdat", "/m"}),
               fs::path("/tmp/out/run.sdat"));
-    EXPECT_EQ(files.requests.back().filter, "All Files(*.sdat)");
-    EXPECT_EQ(files.requests.back().folder, fs::path("/m"));
+    EXPECT_EQ(files.asked.back().filter, "All Files(*.sdat)");
+    EXPECT_EQ(files.asked.back().folder, fs::path("/m"));
     files.answer = fs::path("/tmp/out/run.txt");
     EXPECT_EQ(choose({true, "All Files(*.sdat)|*.sdat||", "sdat", "/m"}),
               fs::path("/tmp/out/run.txt"));

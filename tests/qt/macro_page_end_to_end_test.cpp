@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/macro_page_editor.h"
-#include "platform/file_dialog.h"
+#include "fake_window.h"
 #include "platform/private_profile.h"
 #include "platform/qt/qt_macro_page.h"
 #include "platform/qt/qt_window_menus.h"
@@ -34,21 +34,6 @@ namespace mw = skin::main_window;
 namespace mp = skin::macro_page;
 using testing::clickAt;
 using testing::runUntil;
-
-// The file dialog answers with the paths the test gives it, and keeps what it was asked.
-class ScriptedFiles final : public FileDialog {
-  public:
-    std::optional<fs::path> openFile(const FileDialogRequest& r) override {
-        asked.push_back(r);
-        return answer;
-    }
-    std::optional<fs::path> saveFile(const FileDialogRequest& r) override {
-        asked.push_back(r);
-        return answer;
-    }
-    std::vector<FileDialogRequest> asked;
-    std::optional<fs::path> answer;
-};
 
 // The window program with its menus and the macro page's editor, wired as main() wires them.
 struct MacroPageProgram {
@@ -101,7 +86,7 @@ struct MacroPageProgram {
 
     testing::TempDir dir;
     testing::WindowProgram p{dir.path()};
-    ScriptedFiles files;
+    testing::ScriptedFiles files;
     ProgramActions actions{
         {p.state, p.queue, p.warning, &files, &p.macroControls, nullptr, &p.lighting}};
     std::optional<qt::QtWindowMenus> menus;
@@ -242,13 +227,7 @@ TEST(MacroPageEndToEnd, WithHostPlaybackOnTheComputerPlaysTheRecordedMacroOfAPre
     clickAt(m.window(), skin.macro().rect(mp::kModeCount));
     clickAt(m.window(), skin.macro().rect(mp::kRecord));
     ASSERT_TRUE(m.editor.recording());
-    for (const auto& [message, vk] : {std::pair<std::uint32_t, int>{msg::WM_KEYDOWN, 162},
-                                      {msg::WM_KEYDOWN, 67},
-                                      {msg::WM_KEYUP, 67},
-                                      {msg::WM_KEYUP, 162}}) {
-        p.queue.post({message, static_cast<std::uintptr_t>(vk), 0});
-        QApplication::processEvents();
-    }
+    testing::postCtrlC(p.queue);
     ASSERT_TRUE(runUntil([&] { return p.macroControls.stepList().lines().size() == 8; }));
     clickAt(m.window(), skin.macro().rect(mp::kRecord));
     ASSERT_FALSE(m.editor.recording());
@@ -298,6 +277,9 @@ TEST(MacroPageEndToEnd, WithHostPlaybackOnTheComputerPlaysTheRecordedMacroOfAPre
         lists.begin() + static_cast<std::ptrdiff_t>(listsBefore + expected.size()));
     EXPECT_EQ(played, expected);
     EXPECT_EQ(expected[1], (std::array<std::uint8_t, 6>{224, 6, 0, 0, 0, 0}));  // Ctrl and C
+    // The end of a macro lets go of everything: one more, empty list.
+    ASSERT_TRUE(runUntil([&] { return keyLists().size() >= listsBefore + expected.size() + 1; }));
+    EXPECT_EQ(keyLists()[listsBefore + expected.size()], (std::array<std::uint8_t, 6>{}));
 
     // Host playback off, Apply: a press plays nothing on the computer any more. The computer
     // deals with presses in turn, and a consumer key's usage is sent whatever the setting, so
