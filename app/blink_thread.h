@@ -5,10 +5,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <thread>
+
+#include "app/page_ticker.h"
 
 namespace karvo {
 
@@ -20,28 +19,19 @@ class BlinkThread {
     // `mainPageShown` and `repaint` are called from the thread; `repaint` must only post.
     BlinkThread(std::function<bool()> mainPageShown, std::function<void()> repaint,
                 std::chrono::milliseconds period = kPeriod);
-    ~BlinkThread();  // stops and joins
+    // The ticker stops and joins its thread when the object goes.
     BlinkThread(const BlinkThread&) = delete;
     BlinkThread& operator=(const BlinkThread&) = delete;
 
     // Starts the thread unless it runs.
-    void start();
-    void stop();
-    bool running() const { return running_; }
+    void start() { ticker_.start(); }
+    void stop() { ticker_.stop(); }
+    bool running() const { return ticker_.running(); }
     bool blinkOn() const { return blink_; }
 
   private:
-    void run();
-
-    std::function<bool()> mainPageShown_;
-    std::function<void()> repaint_;
-    std::chrono::milliseconds period_;
     std::atomic<bool> blink_{true};
-    std::atomic<bool> running_{false};
-    std::mutex lock_;
-    std::condition_variable wake_;
-    bool stopping_ = false;
-    std::thread thread_;
+    PageTicker ticker_;  // last: its thread uses the members above
 };
 
 }  // namespace karvo

@@ -705,11 +705,9 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
         case msg::WM_GUN_DIALOG_DONE:
             break;
         case msg::WM_SOUND_LIGHT_DONE:
-            // The sound dialog's own restore where the program has one, else the actions' hook.
+            // The sound dialog ended: its owner sends the normal lighting again.
             if (sound_)
                 sound_->restoreLighting();
-            else
-                actions_->soundLightDone();
             parts_.host.invalidate();
             break;
         case msg::WM_MENU_CLOSED:

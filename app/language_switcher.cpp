@@ -1,25 +1,16 @@
 // The run-time language switch; see language_switcher.h.
 #include "app/language_switcher.h"
 
+#include "services/language_fallback.h"
 #include "services/language_text_index.h"
 #include "settings/combination.h"
-#include "ui/skin/layout_files.h"
 
 namespace karvo {
 
 LanguageSwitcher::LanguageSwitcher(Parts parts) : parts_(std::move(parts)) {}
 
 std::filesystem::path LanguageSwitcher::missingFile(const std::filesystem::path& languageFolder) {
-    std::error_code ec;
-    const auto texts = languageFolder / std::string(LanguageTextTable::kFileName);
-    if (!std::filesystem::is_regular_file(texts, ec))
-        return texts;
-    for (const LayoutFile file : kMainWindowFiles) {
-        const auto path = languageFolder / std::string(layoutFileInfo(file).fileName);
-        if (!std::filesystem::is_regular_file(path, ec))
-            return path;
-    }
-    return {};
+    return missingLanguageFile(languageFolder);
 }
 
 void LanguageSwitcher::switchTo(int position) {

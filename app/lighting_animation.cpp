@@ -9,35 +9,21 @@ namespace karvo {
 
 LightingAnimation::LightingAnimation(const SettingsModel& settings, std::function<bool()> pageShown,
                                      std::function<void()> repaint)
-    : settings_(settings), pageShown_(std::move(pageShown)), repaint_(std::move(repaint)) {}
-
-LightingAnimation::~LightingAnimation() {
-    stop();
-}
+    : settings_(settings),
+      ticker_({std::move(pageShown),
+               [this, repaint = std::move(repaint)] {
+                   const auto wait = pass();
+                   repaint();
+                   return wait;
+               },
+               1,
+               {}}) {}
 
 void LightingAnimation::start() {
-    if (running_)
-        return;
-    if (thread_.joinable())
-        thread_.join();  // a run that ended with its page
-    {
-        const std::lock_guard guard(lock_);
-        stopping_ = false;
-    }
-    preview_ = 0;
-    toggle_ = false;
-    running_ = true;
-    thread_ = std::thread([this] { run(); });
-}
-
-void LightingAnimation::stop() {
-    {
-        const std::lock_guard guard(lock_);
-        stopping_ = true;
-    }
-    wake_.notify_all();
-    if (thread_.joinable())
-        thread_.join();
+    ticker_.start([this] {
+        preview_ = 0;
+        toggle_ = false;
+    });
 }
 
 int LightingAnimation::nextInCycle(std::uint8_t cycleMask, int from) {
@@ -66,16 +52,6 @@ std::chrono::milliseconds LightingAnimation::pass() {
         toggle_ = true;
     }
     return periodOf(cycleTime);
-}
-
-void LightingAnimation::run() {
-    std::unique_lock guard(lock_);
-    while (!stopping_ && pageShown_()) {
-        const auto wait = pass();
-        repaint_();
-        wake_.wait_for(guard, wait, [this] { return stopping_; });
-    }
-    running_ = false;
 }
 
 }  // namespace karvo

@@ -7,11 +7,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
-#include <thread>
 
+#include "app/page_ticker.h"
 #include "settings/settings_model.h"
 
 namespace karvo {
@@ -21,14 +19,14 @@ class LightingAnimation {
     // `pageShown` and `repaint` are called from the thread; `repaint` must only post.
     LightingAnimation(const SettingsModel& settings, std::function<bool()> pageShown,
                       std::function<void()> repaint);
-    ~LightingAnimation();  // stops and joins
+    // The ticker stops and joins its thread when the object goes.
     LightingAnimation(const LightingAnimation&) = delete;
     LightingAnimation& operator=(const LightingAnimation&) = delete;
 
     // Starts the thread unless it runs; the preview starts at colour 0.
     void start();
-    void stop();
-    bool running() const { return running_; }
+    void stop() { ticker_.stop(); }
+    bool running() const { return ticker_.running(); }
     // The user colour the preview shows now, 0 to 6.
     int previewColour() const { return preview_; }
 
@@ -40,18 +38,10 @@ class LightingAnimation {
     static std::chrono::milliseconds periodOf(int cycleTime);
 
   private:
-    void run();
-
     const SettingsModel& settings_;
-    std::function<bool()> pageShown_;
-    std::function<void()> repaint_;
     std::atomic<int> preview_{0};
     bool toggle_ = false;  // the thread's own
-    std::atomic<bool> running_{false};
-    std::mutex lock_;
-    std::condition_variable wake_;
-    bool stopping_ = false;
-    std::thread thread_;
+    PageTicker ticker_;    // last: its thread uses the members above
 };
 
 }  // namespace karvo

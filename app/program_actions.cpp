@@ -88,11 +88,6 @@ std::filesystem::path ProgramActions::programFolder() const {
     return parts_.state.paths.programFolder;
 }
 
-void ProgramActions::soundLightDone() {
-    if (onSoundLightDone)
-        onSoundLightDone();
-}
-
 void ProgramActions::macroGroupFile(int command) {
     ProgramState& s = parts_.state;
     if (command == 3) {

@@ -36,9 +36,6 @@ class ProgramActions final : public WindowActions {
     ProgramActions(const ProgramActions&) = delete;
     ProgramActions& operator=(const ProgramActions&) = delete;
 
-    // The sound-reactive dialog's end, which that dialog's owner fills in.
-    std::function<void()> onSoundLightDone;
-
     bool startApply() override;
     bool startRewrite() override;
     bool writing() const override;
@@ -49,7 +46,6 @@ class ProgramActions final : public WindowActions {
     void exportConfig(const std::filesystem::path& file) override;
     void resetAll() override;
     std::filesystem::path programFolder() const override;
-    void soundLightDone() override;
 
     // The group files' dialogs show these, and start in the macro folder.
     static constexpr std::string_view kGroupFileFilter = "All Files(*.dat)";

@@ -28,9 +28,6 @@ class WindowActions {
     // The program folder, where the file dialogs start.
     virtual std::filesystem::path programFolder() const { return {}; }
 
-    // The sound-reactive dialog ended: the mouse's lighting and DPI level are sent again.
-    virtual void soundLightDone() {}
-
     // Macro groups: 1 import a group file, 2 export the current group, 3 reset all groups.
     virtual void macroGroupFile(int command) { (void)command; }
     // A macro group (or one of its macros) is selected on the macro page.

@@ -1,5 +1,6 @@
 // Shell completion; see completion.h.
 #include "cli/completion.h"
+#include "services/language_fallback.h"
 
 #include <algorithm>
 #include <set>
@@ -113,6 +114,12 @@ std::vector<std::string> argumentWords(Session& session, const std::string& comm
                     keys.emplace_back(k.name);
                 return keys;
             }
+        }
+        if (sub == "language" && n == 1) {
+            std::vector<std::string> codes;
+            for (const int language : shippedLanguages(session.paths().skinFolder))
+                codes.push_back(languageCode(language));
+            return codes;
         }
         if (sub == "lighting" && n == 1)
             return {Names::effects().begin(), Names::effects().end()};

@@ -82,7 +82,9 @@ constexpr std::array<CommandHelp, 16> kCommands = {{
      "  set colour-in-cycle C on|off    whether user colour C takes part in the cycle\n"
      "  set pointer-speed N             pointer speed 1-11\n"
      "  set wheel-speed N               wheel speed 1-11\n"
-     "  set fire-time MS                fire key repeat time, 8-300 ms\n"},
+     "  set fire-time MS                fire key repeat time, 8-300 ms\n"
+     "  set language LANGUAGE           the window's language and macro library, by short\n"
+     "                                  name ('list languages'), number or folder name\n"},
     {"list", "list functions|effects|keys|groups|macros [GROUP]|presets",
      "the names the other commands take",
      "Lists names to type, each with its code and the configured language's text:\n"
@@ -92,7 +94,8 @@ constexpr std::array<CommandHelp, 16> kCommands = {{
      "                    the configured keyboard language\n"
      "  list groups       macro groups\n"
      "  list macros       every macro as GROUP/NAME, or those of GROUP\n"
-     "  list presets      gun presets ('set button ... preset NAME')\n"},
+     "  list presets      gun presets ('set button ... preset NAME')\n"
+     "  list languages    the shipped languages ('set language')\n"},
     {"macro",
      "macro groups | list GROUP | show GROUP MACRO | create GROUP NAME [TEXT] | "
      "edit GROUP MACRO TEXT | rename GROUP MACRO NAME | delete GROUP MACRO | new-group NAME | "

@@ -9,13 +9,15 @@
 #include "cli/json_writer.h"
 #include "cli/names.h"
 #include "macro/macro_text.h"
+#include "services/language_fallback.h"
 #include "services/language_text_index.h"
+#include "services/program_paths.h"
 
 namespace karvo::cli {
 namespace {
 
-constexpr std::array<std::string_view, 6> kKinds = {"functions", "effects", "keys",
-                                                    "groups",    "macros",  "presets"};
+constexpr std::array<std::string_view, 7> kKinds = {"functions", "effects", "keys",     "groups",
+                                                    "macros",    "presets", "languages"};
 
 // Rows of a list: the name to type, a number beside it (-1: none) and the display text.
 struct Row {
@@ -128,6 +130,20 @@ std::vector<Row> presets(Session& session) {
     return rows;
 }
 
+// Each shipped language by its short name, with its number and its own name for itself.
+std::vector<Row> languages(Session& session) {
+    std::vector<Row> rows;
+    const std::filesystem::path skins = session.paths().skinFolder;
+    for (const int language : shippedLanguages(skins)) {
+        LanguageTextTable texts;
+        RecordingNotifier quiet;  // a folder without readable texts still lists by its number
+        texts.load(skins / std::string(languageFolderName(language)), quiet);
+        rows.push_back({languageCode(language), language,
+                        texts.text(TextSection::Other, text::other::kLanguageName)});
+    }
+    return rows;
+}
+
 }  // namespace
 
 std::span<const std::string_view> ListCommand::kinds() {
@@ -159,9 +175,12 @@ int ListCommand::run(Session& session, Arguments& args) {
         print(session, macros(session, group), "");
     else if (what == "presets")
         print(session, presets(session), "preset");
+    else if (what == "languages")
+        print(session, languages(session), "language");
     else
-        throw CliError::usage("cannot list '" + what +
-                              "': expected functions, effects, keys, groups, macros or presets");
+        throw CliError::usage(
+            "cannot list '" + what +
+            "': expected functions, effects, keys, groups, macros, presets or languages");
     return kExitOk;
 }
 

@@ -1,6 +1,7 @@
 // The commands on the configuration file; see settings_commands.h.
 #include "cli/settings_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/button_functions.h"
@@ -8,6 +9,7 @@
 #include "cli/file_problem.h"
 #include "cli/json_writer.h"
 #include "cli/names.h"
+#include "services/language_fallback.h"
 #include "services/language_text_index.h"
 #include "settings/combination.h"
 
@@ -132,6 +134,27 @@ int setButtonLighting(Session& session, Arguments& args) {
     session.settings().edit(
         [&](Settings& s) { s.profiles[at(profile)].buttons[at(slot)].ledReactType = type; });
     session.saveSettings();
+    return kExitOk;
+}
+
+// The language of the window's texts and of the macro library; the window reads it when it
+// starts. Refused, with nothing changed, when the language's folder lacks a file the window
+// needs, as the window's own switch does.
+int setLanguage(Session& session, Arguments& args) {
+    const std::string word = args.next("LANGUAGE");
+    args.finish();
+    const std::optional<int> language = languageByName(word);
+    const std::vector<int> shipped = shippedLanguages(session.paths().skinFolder);
+    if (!language || std::find(shipped.begin(), shipped.end(), *language) == shipped.end())
+        throw CliError::usage("unknown LANGUAGE '" + word +
+                              "' ('karvoctl list languages' lists them)");
+    ProgramPaths next = session.paths();
+    next.setLanguage(*language);
+    if (const auto missing = missingLanguageFile(next.languageFolder); !missing.empty())
+        throw CliError::failure("the language '" + word + "' lacks " + missing.string() +
+                                "; the language stays as it was");
+    if (!session.store().saveLanguage(*language))
+        throw CliError::failure("cannot write " + session.paths().configFile.string());
     return kExitOk;
 }
 
@@ -279,7 +302,9 @@ void showText(Session& session, int profile, const Settings& s) {
     out << '\n'
         << "Pointer speed: " << int{s.shared.pointerSpeed} << '\n'
         << "Wheel speed: " << int{s.shared.wheelSpeed} << '\n'
-        << "Fire time: " << s.shared.fireTime << " ms\n";
+        << "Fire time: " << s.shared.fireTime << " ms\n"
+        << "Language: " << languageCode(session.language()) << " ("
+        << session.texts().text(TextSection::Other, text::other::kLanguageName) << ")\n";
 }
 
 void showJson(Session& session, int profile, const Settings& s) {
@@ -329,7 +354,8 @@ void showJson(Session& session, int profile, const Settings& s) {
     json.endArray();
     json.key("pointerSpeed").value(int{s.shared.pointerSpeed});
     json.key("wheelSpeed").value(int{s.shared.wheelSpeed});
-    json.key("fireTimeMs").value(s.shared.fireTime).endObject();
+    json.key("fireTimeMs").value(s.shared.fireTime);
+    json.key("language").value(languageCode(session.language())).endObject();
 }
 
 }  // namespace
@@ -376,6 +402,8 @@ int SettingsCommands::set(Session& session, Arguments& args) {
         return setButton(session, args);
     if (what == "button-lighting")
         return setButtonLighting(session, args);
+    if (what == "language")
+        return setLanguage(session, args);
     for (const SharedSetting& setting : kSharedSettings) {
         if (setting.name != what)
             continue;

@@ -11,7 +11,7 @@ packages=(cmake g++ ninja-build ccache pkg-config libgtest-dev libgmock-dev libb
           libhidapi-dev libudev-dev libpulse-dev libx11-dev libxi-dev
           libglib2.0-bin gsettings-desktop-schemas appstream desktop-file-utils dpkg-dev file
           fonts-roboto fonts-noto-cjk xvfb x11-utils xdotool imagemagick
-          pulseaudio pulseaudio-utils)
+          pulseaudio pulseaudio-utils zsh fish)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -4,7 +4,9 @@
 #include <string>
 #include <system_error>
 
+#include "services/language_text.h"
 #include "services/program_paths.h"
+#include "ui/skin/layout_files.h"
 
 namespace karvo {
 
@@ -18,6 +20,70 @@ int usableLanguage(int languageIndex, const std::filesystem::path& skinFolder, N
                      " of config.ini ([Init] VER_SEL) has no folder under " + skinFolder.string() +
                      "; English is used.");
     return kEnglish;
+}
+
+namespace {
+
+constexpr int kLastLanguageIndex = 26;
+constexpr std::string_view kCodeSeparator = "_INI_";
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<int> shippedLanguages(const std::filesystem::path& skinFolder) {
+    std::vector<int> languages;
+    std::error_code ec;
+    for (int language = 0; language <= kLastLanguageIndex; ++language) {
+        const std::string_view name = languageFolderName(language);
+        if (!name.empty() &&
+            std::filesystem::is_regular_file(
+                skinFolder / std::string(name) / std::string(LanguageTextTable::kFileName), ec))
+            languages.push_back(language);
+    }
+    return languages;
+}
+
+std::string languageCode(int languageIndex) {
+    const std::string_view folder = languageFolderName(languageIndex);
+    const std::size_t at = folder.find(kCodeSeparator);
+    return at == std::string_view::npos ? std::string()
+                                        : lowered(folder.substr(at + kCodeSeparator.size()));
+}
+
+std::optional<int> languageByName(std::string_view word) {
+    const std::string typed = lowered(word);
+    if (typed.empty())
+        return std::nullopt;
+    for (int language = 0; language <= kLastLanguageIndex; ++language) {
+        const std::string_view folder = languageFolderName(language);
+        if (folder.empty())
+            continue;
+        if (typed == std::to_string(language) || typed == languageCode(language) ||
+            typed == lowered(folder))
+            return language;
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path missingLanguageFile(const std::filesystem::path& languageFolder) {
+    std::error_code ec;
+    const auto texts = languageFolder / std::string(LanguageTextTable::kFileName);
+    if (!std::filesystem::is_regular_file(texts, ec))
+        return texts;
+    for (const LayoutFile file : kMainWindowFiles) {
+        const auto path = languageFolder / std::string(layoutFileInfo(file).fileName);
+        if (!std::filesystem::is_regular_file(path, ec))
+            return path;
+    }
+    return {};
 }
 
 }  // namespace karvo

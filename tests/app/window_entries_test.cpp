@@ -56,7 +56,6 @@ class FakeActions final : public WindowActions {
         calls.push_back("export " + f.string());
     }
     void resetAll() override { calls.push_back("reset"); }
-    void soundLightDone() override { calls.push_back("sound done"); }
     void macroGroupFile(int c) override { calls.push_back("group file " + std::to_string(c)); }
     bool macroGroupSelected() const override { return grouped; }
     bool setPlaybackMode(int mode) override {
@@ -557,7 +556,7 @@ TEST(WindowEntries, EveryMessageOfTheTableReachesItsHandler) {
     f.dlg.onMessage({msg::WM_POWERBROADCAST, msg::PBT_APMRESUMEAUTOMATIC, 0});
     EXPECT_EQ(f.actions.calls,
               (std::vector<std::string>{"refresh", "refresh", "refresh", "refresh", "group file 1",
-                                        "group file 2", "group file 3", "sound done", "rewrite"}));
+                                        "group file 2", "group file 3", "rewrite"}));
     f.actions.busy = true;  // a write runs: the resume waits for nothing and writes nothing
     f.dlg.onMessage({msg::WM_POWERBROADCAST, msg::PBT_APMRESUMEAUTOMATIC, 0});
     EXPECT_EQ(f.actions.calls.back(), "rewrite");

@@ -105,6 +105,61 @@ TEST(KarvoctlCompletion, BashCompletesCommandsFunctionsAndMacroNames) {
     EXPECT_EQ(bashComplete(script, "show --j"), (std::set<std::string>{"--json"}));
 }
 
+// What zsh's completion function hands to compadd (zsh filters by the typed prefix itself),
+// with compadd and compdef stood in for outside an interactive shell.
+std::set<std::string> zshCandidates(const fs::path& script, const std::string& words) {
+    const fs::path driver = script.parent_path() / "driver.zsh";
+    const std::string text =
+        "compadd() { [[ $1 == -- ]] && shift; print -l -- \"$@\"; }\n"
+        "compdef() { :; }\n"
+        "source '" +
+        script.string() +
+        "'\n"
+        "words=('" KARVOCTL_BINARY "' " +
+        words +
+        ")\n"
+        "CURRENT=${#words}\n_karvoctl\n";
+    EXPECT_TRUE(fileops::writeFileAtomically(driver, text));
+    const auto [code, out] = shell("zsh '" + driver.string() + "'");
+    EXPECT_EQ(code, 0);
+    auto result = lines(out);
+    result.erase("");
+    return result;
+}
+
+// What fish offers for a command line: its own `complete -C`, the tool found on PATH.
+std::set<std::string> fishComplete(const fs::path& script, const std::string& line) {
+    const std::string folder = fs::path(KARVOCTL_BINARY).parent_path().string();
+    const auto [code, out] = shell("PATH='" + folder + "':\"$PATH\" fish -c \"source '" +
+                                   script.string() + "'; complete -C '" + line + "'\"");
+    EXPECT_EQ(code, 0);
+    std::set<std::string> result;
+    for (const std::string& l : lines(out)) {
+        if (!l.empty())
+            result.insert(l.substr(0, l.find('\t')));  // a description may follow a tab
+    }
+    return result;
+}
+
+TEST(KarvoctlCompletion, ZshAndFishOfferWhatTheToolAnswers) {
+    if (!hasShell("zsh") || !hasShell("fish"))
+        GTEST_SKIP() << "zsh or fish is not installed (scripts/setup.sh installs both)";
+    CliFixture cli;
+    const fs::path zsh = cli.dir.write("_karvoctl", cli::Completion::zshScript());
+    const auto effects = zshCandidates(zsh, "set lighting br");
+    EXPECT_TRUE(effects.contains("breathing"));
+    EXPECT_TRUE(effects.contains("spectrum"));
+    // A macro name with a blank stays one candidate.
+    EXPECT_TRUE(zshCandidates(zsh, "set button 1 4 macro Office/S").contains("Office/Select all"));
+    EXPECT_TRUE(zshCandidates(zsh, "''").contains("apply"));  // an empty word
+
+    const fs::path fish = cli.dir.write("karvoctl.fish", cli::Completion::fishScript());
+    EXPECT_EQ(fishComplete(fish, "karvoctl set lighting br"), (std::set<std::string>{"breathing"}));
+    EXPECT_EQ(fishComplete(fish, "karvoctl set button 1 4 volume-"),
+              (std::set<std::string>{"volume-down", "volume-up"}));
+    EXPECT_TRUE(fishComplete(fish, "karvoctl s").contains("status"));
+}
+
 TEST(KarvoctlCompletion, CandidatesFollowTheHelpTable) {
     CliFixture cli;
     const auto complete = [&](std::vector<std::string> words) {
@@ -116,7 +171,7 @@ TEST(KarvoctlCompletion, CandidatesFollowTheHelpTable) {
     };
     const auto settings = complete({"set", ""});
     for (const char* s : {"button", "button-lighting", "dpi", "dpi-colour", "lighting", "fire-time",
-                          "colour-in-cycle"})
+                          "colour-in-cycle", "language"})
         EXPECT_TRUE(settings.contains(s)) << s;
     EXPECT_EQ(complete({"macro", "show", "Office", ""}).size(), 8u);
     EXPECT_TRUE(complete({"macro", ""}).contains("rename-group"));
@@ -127,6 +182,9 @@ TEST(KarvoctlCompletion, CandidatesFollowTheHelpTable) {
     EXPECT_EQ(complete({"completion", ""}), (std::set<std::string>{"bash", "fish", "zsh"}));
     EXPECT_TRUE(complete({"set", "button", "1", "2", "key", ""}).contains("ctrl"));
     EXPECT_TRUE(complete({"set", "button", "1", "2", "preset", ""}).size() == 12u);
+    // Only the languages whose folders are there: the fixture ships English alone.
+    EXPECT_EQ(complete({"set", "language", ""}), (std::set<std::string>{"en"}));
+    EXPECT_TRUE(complete({"list", ""}).contains("languages"));
 }
 
 }  // namespace

@@ -150,5 +150,57 @@ TEST(KarvoctlSettings, ResetBringsBackTheFactorySettingsButKeepsTheCurrentProfil
     EXPECT_EQ(key(cli, "Init", "CurConfig"), "2");
 }
 
+// A second language beside English, texts and layout files only.
+void addLanguage(const CliFixture& cli, const std::string& folder) {
+    namespace fs = std::filesystem;
+    const fs::path shipped = fs::path(KARVO_DATA_OUT_DIR) / folder;
+    fs::create_directories(cli.skins() / folder);
+    for (const auto& entry : fs::directory_iterator(shipped)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".ini")
+            fs::copy_file(entry.path(), cli.skins() / folder / entry.path().filename());
+    }
+}
+
+TEST(KarvoctlSettings, LanguageIsChosenByNameFromTheShippedOnes) {
+    CliFixture cli;
+    addLanguage(cli, "4_INI_DE");
+
+    const CliResult list = cli.run({"list", "languages"});
+    ASSERT_EQ(list.code, 0) << list.err;
+    EXPECT_NE(list.out.find("de  4  Deutsch\n"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("en  1  English\n"), std::string::npos) << list.out;
+    EXPECT_EQ(list.out.find("fr"), std::string::npos) << "not shipped here: " << list.out;
+
+    // Short name, folder name and number, in any case, name the same language.
+    for (const char* word : {"DE", "4_ini_de", "4"}) {
+        ASSERT_EQ(cli.run({"set", "language", "1"}).code, 0);
+        const CliResult r = cli.run({"set", "language", word});
+        EXPECT_EQ(r.code, 0) << word << ": " << r.err;
+        EXPECT_EQ(key(cli, "Init", "VER_SEL"), "4") << word;
+    }
+    EXPECT_NE(cli.run({"show"}).out.find("Language: de (Deutsch)\n"), std::string::npos);
+    EXPECT_NE(cli.run({"--json", "show"}).out.find(R"("language":"de")"), std::string::npos);
+
+    // A language that is not shipped, or no language at all, changes nothing.
+    for (const char* word : {"fr", "25", "27", "klingon", "-1"}) {
+        const CliResult r = cli.run({"set", "language", word});
+        EXPECT_EQ(r.code, 2) << word;
+        EXPECT_NE(r.err.find("list languages"), std::string::npos) << r.err;
+        EXPECT_EQ(key(cli, "Init", "VER_SEL"), "4") << word;
+    }
+}
+
+TEST(KarvoctlSettings, ALanguageFolderThatLacksALayoutFileIsRefused) {
+    CliFixture cli;
+    addLanguage(cli, "4_INI_DE");
+    std::filesystem::remove(cli.skins() / "4_INI_DE" / "skin_main.ini");
+    const std::string before = cli.dir.read("skins/config/config.ini");
+
+    const CliResult r = cli.run({"set", "language", "de"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("skin_main.ini"), std::string::npos) << r.err;
+    EXPECT_EQ(cli.dir.read("skins/config/config.ini"), before);
+}
+
 }  // namespace
 }  // namespace karvo::testing

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "app/window_messages.h"
+#include "services/language_fallback.h"
 #include "services/language_text_index.h"
 #include "ui/dialogs/button_function.h"
 #include "ui/dialogs/cmenu_dlg.h"
@@ -13,11 +14,6 @@
 #include "ui/skin/layout_index.h"
 
 namespace karvo {
-
-namespace {
-// The highest language index; 25 has no folder.
-constexpr int kLastLanguage = 26;
-}  // namespace
 
 PopupMenus::PopupMenus(MenuEnvironment env) : env_(std::move(env)) {
     env_.host.setCancelHandler([this] { cancel(); });
@@ -206,15 +202,7 @@ bool PopupMenus::isOpen() const {
 const std::vector<int>& PopupMenus::offeredLanguages() {
     if (!offeredRead_) {
         offeredRead_ = true;
-        std::error_code ec;
-        for (int language = 0; language <= kLastLanguage; ++language) {
-            const std::string_view name = languageFolderName(language);
-            if (!name.empty() &&
-                std::filesystem::exists(env_.paths.skinFolder / std::string(name) /
-                                            std::string(LanguageTextTable::kFileName),
-                                        ec))
-                offered_.push_back(language);
-        }
+        offered_ = shippedLanguages(env_.paths.skinFolder);
     }
     return offered_;
 }
