@@ -29,7 +29,9 @@ class MacroLibrary final : public device::MacroSources {
     void load(const ProgramPaths& paths, int language);
 
     // Runs f(MacroGroup&) or f(GunPresets&) under the library's lock. f must not call back into
-    // the library.
+    // the library. f may save, which takes the macro folder's lock inside the library's: so
+    // nobody may call into the library while holding a folder lock (an open IniTransaction),
+    // or two threads could each wait for the other.
     template <class F>
     decltype(auto) withGroups(F&& f) {
         const std::lock_guard lock(mutex_);

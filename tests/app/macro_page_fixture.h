@@ -60,11 +60,15 @@ struct MacroPageFixture : ::testing::Test {
         b1.sensitivityCount = 1;
         *beta.macro(0) = b1;
         EXPECT_TRUE(file.writeGroup(paths.macroFolder / "Beta.dat", beta));
-        ini::IniTransaction list(paths.macroFolder / "macroGrp.ini");
-        list.set("MACRO_GROUP_NUM", "macGrpNum", "2");
-        list.set("MACRO_GROUP_NAME", "0", "Alpha");
-        list.set("MACRO_GROUP_NAME", "1", "Beta");
-        EXPECT_TRUE(list.commit());
+        {
+            // Ended before the library is read: a transaction holds the folder's lock, which is
+            // always taken after the library's, never before it.
+            ini::IniTransaction list(paths.macroFolder / "macroGrp.ini");
+            list.set("MACRO_GROUP_NUM", "macGrpNum", "2");
+            list.set("MACRO_GROUP_NAME", "0", "Alpha");
+            list.set("MACRO_GROUP_NAME", "1", "Beta");
+            EXPECT_TRUE(list.commit());
+        }
 
         EXPECT_EQ(texts.load(paths.languageFolder, notifier), LanguageTextTable::Load::Loaded);
         EXPECT_EQ(skin.load(paths.languageFolder, 1, "Disabled", notifier), MainSkin::Load::Loaded);
