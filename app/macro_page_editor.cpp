@@ -29,6 +29,12 @@ void MacroPageEditor::refresh() {
 
 void MacroPageEditor::openMenu(const MacroEditCommands::MenuRequest& request, std::int32_t x,
                                std::int32_t y) {
+    if (PopupMenus* popups = parts_.popups ? parts_.popups() : nullptr) {
+        MenuOptions options;
+        options.items = request.items;
+        popups->open(static_cast<MenuKind>(request.menu), x, y, std::move(options));
+        return;
+    }
     if (!parts_.menus)
         return;
     MenuRequest menu;

@@ -13,6 +13,7 @@
 #include "platform/file_dialog.h"
 #include "platform/message_queue.h"
 #include "ui/dialogs/modal_runner.h"
+#include "ui/dialogs/popup_menus.h"
 
 namespace karvo {
 
@@ -28,6 +29,10 @@ class MacroPageEditor final : public MacroEditor {
         std::function<void()> refresh;
         // The key capture dialog showing a step's key name; the virtual key picked, or nothing.
         std::function<std::optional<int>(const std::string& name)> pickKey;
+        // The skinned pop-ups themselves, once the program has them (null before): the list
+        // and step menus show only the items that apply. Without them `menus` opens the
+        // whole menu.
+        std::function<PopupMenus*()> popups;
     };
 
     explicit MacroPageEditor(Parts parts);
@@ -39,7 +44,7 @@ class MacroPageEditor final : public MacroEditor {
     // default one.
     static ChooseFile fileChooser(FileDialog& dialog);
 
-    // Opens a pop-up the commands asked for at a screen point.
+    // Opens a pop-up the commands asked for at a screen point, showing its items.
     void openMenu(const MacroEditCommands::MenuRequest& request, std::int32_t x, std::int32_t y);
 
     // MacroEditor.

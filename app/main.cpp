@@ -387,9 +387,15 @@ int main(int argc, char** argv) {
           }},
          [&dlg]() -> karvo::MenuOpener& { return dlg.menus(); },
          [&] {
-             karvo::CDialogGun::run({state.macros, queue, warning, nullptr}, runner,
-                                    state.paths.skinFolder, state.paths.languageFolder,
-                                    state.layoutScale, window.frame());
+             // The dialog's menu button lists the presets; a choice shows the chosen one.
+             karvo::CDialogGun::run(
+                 {state.macros, queue, warning,
+                  [&](karvo::CDialogGun& gun) {
+                      if (menus)
+                          gun.openPresetMenu(menus->menus(), [&runner] { runner.refresh(); });
+                  }},
+                 runner, state.paths.skinFolder, state.paths.languageFolder, state.layoutScale,
+                 window.frame());
          },
          [&window] {
              if (auto* page = window.macroPage())
@@ -400,11 +406,14 @@ int main(int argc, char** argv) {
              if (!menus)
                  return std::nullopt;
              const karvo::SkinRect frame = window.frame();
-             if (menus->keyDialog().run(name, frame.x + frame.width / 3,
-                                        frame.y + frame.height / 3) != karvo::CDialogGetKey::kOk)
+             // Over the step list, where the design placed it.
+             if (menus->keyDialog().run(name, frame.x + 330 * state.layoutScale,
+                                        frame.y + 280 * state.layoutScale) !=
+                 karvo::CDialogGetKey::kOk)
                  return std::nullopt;
              return menus->keyDialog().capturedKey();
-         }});
+         },
+         [&]() -> karvo::PopupMenus* { return menus ? &menus->menus() : nullptr; }});
     dlg.setMacroEditor(&macroEditor);
     if (result == karvo::StartupSequence::Result::Running) {
         // Said once per user, not at every start.

@@ -113,9 +113,10 @@ void ProgramActions::macroGroupFile(int command) {
     }
     if (!parts_.files)
         return;
+    // Both dialogs start among the groups the program keeps, where exported files are found.
     FileDialogRequest request;
-    request.filter = "Macro group (*.dat)";
-    request.folder = s.paths.programFolder;
+    request.filter = std::string(kGroupFileFilter);
+    request.folder = s.macros.withGroups([](MacroGroup& g) { return g.macroFolder(); });
     if (command == 1) {
         const bool allowed = s.macros.withGroupsAndFile([&](MacroGroup& g, const MacroFile& f) {
             return MacroExchange(f, parts_.notifier, g, s.paths.configFolder).groupImportAllowed();
@@ -129,6 +130,11 @@ void ProgramActions::macroGroupFile(int command) {
             return MacroExchange(f, parts_.notifier, g, s.paths.configFolder).importGroup(*file);
         });
     } else if (command == 2) {
+        // Nothing to export: said before a dialog asks for a file name.
+        if (s.macros.groupCount() <= 0) {
+            parts_.notifier.tipText(MacroGroup::kTipFailed);
+            return;
+        }
         request.suggestedName = s.macros.withGroups([](MacroGroup& g) {
             return std::string(
                        g.groupName(static_cast<std::size_t>(std::max(0, g.currentGroup())))) +

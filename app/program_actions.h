@@ -8,6 +8,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -58,6 +59,8 @@ class ProgramActions final : public WindowActions {
     std::optional<bool> autostartEnabled() const override;
     std::string setAutostart(bool on) override;
 
+    // The group files' dialogs show these, and start in the macro folder.
+    static constexpr std::string_view kGroupFileFilter = "All Files(*.dat)";
     void macroGroupFile(int command) override;
     bool macroGroupSelected() const override;
     bool setPlaybackMode(int mode) override;

@@ -99,8 +99,13 @@ bool GunPresets::applyFromMenu(std::size_t index, int repeatBox, int strengthBox
         notifier_.message(kBadPresetText);
         return false;
     }
+    const int strength = clampStrength(strengthBox);
     p->repeatCount = clampTo16(repeatBox, kMinRepeat, kMaxRepeat);
-    return save(index, clampStrength(strengthBox));
+    // The strength is marked as set here too: the dialog shows extra byte B, and a box that
+    // showed another value than the moves carry would put that value back at the next OK.
+    p->extraA = 1;
+    p->extraB = static_cast<std::uint8_t>(strength);
+    return save(index, strength);
 }
 
 void GunPresets::setMode2(MacroRecord& preset) {

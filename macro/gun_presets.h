@@ -60,7 +60,7 @@ class GunPresets {
     // the dialog's boxes; marks the strength as set and saves. An index beyond the count gives
     // the bad-preset notice and changes nothing.
     bool applyOk(std::size_t index, int repeatBox, int intervalBox, int strengthBox);
-    // The button-function menu's path: repeat count and strength only, then save.
+    // The menu's path: repeat count and strength (marked as set) only, then save.
     bool applyFromMenu(std::size_t index, int repeatBox, int strengthBox);
     // Mode 2: low three mode bits become 2, the repeat count 1 (the repeat box is disabled).
     static void setMode2(MacroRecord& preset);

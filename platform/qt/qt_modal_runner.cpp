@@ -59,8 +59,14 @@ int QtModalRunner::run(SkinnedWindow& dialog, const SkinRect& frame) {
     });
     loops_.push_back(&loop);
     windows_.push_back(&window);
+    refreshers_.push_back([&] {
+        if (boxes)
+            syncEdits();
+        window.update();
+    });
     window.show();
     loop.exec();
+    refreshers_.pop_back();
     windows_.pop_back();
     loops_.pop_back();
     return dialog.result().value_or(0);
@@ -101,6 +107,11 @@ void QtModalRunner::startSystemMove() {
     if (QWindow* handle = window.windowHandle(); handle && handle->startSystemMove())
         return;
     new FollowPointer(window, QCursor::pos() - window.pos());
+}
+
+void QtModalRunner::refresh() {
+    if (!refreshers_.empty())
+        refreshers_.back()();
 }
 
 void QtModalRunner::endAll() {

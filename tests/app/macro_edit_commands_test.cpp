@@ -10,6 +10,7 @@
 #include "platform/private_profile.h"
 #include "services/language_text_index.h"
 #include "tests/app/macro_page_fixture.h"
+#include "tests/dialogs/menu_fixture.h"
 
 namespace karvo {
 namespace {
@@ -296,19 +297,6 @@ struct RecordingMenus final : MenuOpener {
     std::vector<MenuRequest> opened;
 };
 
-struct ScriptedFiles final : FileDialog {
-    std::optional<fs::path> openFile(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        return answer;
-    }
-    std::optional<fs::path> saveFile(const FileDialogRequest& r) override {
-        requests.push_back(r);
-        return answer;
-    }
-    std::vector<FileDialogRequest> requests;
-    std::optional<fs::path> answer;
-};
-
 TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
     RecordingMenus menus;
     std::vector<std::string> picked;
@@ -322,7 +310,8 @@ TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
                             [&picked](const std::string& name) -> std::optional<int> {
                                 picked.push_back(name);
                                 return 65;  // A
-                            }});
+                            },
+                            nullptr});
     editor.commands().setLanguage(1);
     selectMacro("Alpha", "A2");
     editor.toggleRecording();
@@ -365,14 +354,87 @@ TEST_F(MacroEditFixture, TheWindowSeamRecordsFromKeyMessagesAndOpensMenus) {
     EXPECT_EQ(guns, 1);
 }
 
+// With the skinned pop-ups at hand, the group menu of an empty library shows only the items
+// that need no line, and a row's pick reaches the commands as its item.
+TEST_F(MacroEditFixture, TheGroupMenuOfAnEmptyLibraryShowsOnlyWhatNeedsNoLine) {
+    testing::FakePopupHost host;
+    testing::RecordingQueue queue;
+    PopupMenus popups{MenuEnvironment{settings, queue, texts, skin, library, paths, host, notifier,
+                                      [] { return 8; }}};
+    MacroPageEditor editor(
+        {{library, controls, texts, keys, notifier, nullptr,
+          [this](int what) { groupFiles.push_back(what); }, [this] { return now; }, nullptr},
+         nullptr,
+         nullptr,
+         nullptr,
+         nullptr,
+         [&popups] { return &popups; }});
+    const auto rowTexts = [&] {
+        std::vector<std::string> out;
+        for (const MenuRow& r : popups.menu()->rows())
+            out.push_back(r.text);
+        return out;
+    };
+    const auto item = [&](int i) {
+        return texts.text(TextSection::DevMac, text::devmac::kGroupMenuFirst + i - 1);
+    };
+    const auto pickRow = [&](int row) {
+        queue.posted.clear();
+        MenuWindow& menu = *popups.menu();
+        const SkinRect r = menu.rowRect(row);
+        menu.onMouseMove(r.x + 5, r.y + 5);
+        menu.onLeftDown(r.x + 5, r.y + 5);
+        menu.onLeftUp(r.x + 5, r.y + 5);
+        for (const WindowMessage& m : queue.posted)
+            if (m.id == msg::WM_MENU_PICK)
+                editor.onMenuPick(static_cast<int>(m.wparam), static_cast<int>(m.lparam));
+    };
+
+    // A library with groups: every item but the group properties.
+    auto request = editor.commands().onMacroListRightClick(-1);
+    ASSERT_TRUE(request);
+    editor.openMenu(*request, 120, 80);
+    ASSERT_NE(popups.menu(), nullptr);
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{item(1), item(2), item(3), item(4), item(5),
+                                                    item(6), item(7), item(9)}));
+    EXPECT_EQ(host.frameOf(PopupLevel::Menu).x, 120);
+    EXPECT_EQ(host.frameOf(PopupLevel::Menu).y, 80);
+    pickRow(4);  // reset all groups
+    EXPECT_EQ(groupFiles, (std::vector<int>{MacroEditCommands::kResetGroups}));
+
+    // Empty the library.
+    for (int i = 0; i < 20 && library.groupCount() > 0; ++i) {
+        library.withGroups([](MacroGroup& g) {
+            g.selectLine(0);
+            return g.deleteGroup();
+        });
+    }
+    ASSERT_EQ(library.groupCount(), 0);
+    controls.reload();
+    ASSERT_TRUE(controls.macroList().lines().empty());
+    request = editor.commands().onMacroListRightClick(-1);
+    ASSERT_TRUE(request);
+    editor.openMenu(*request, 120, 80);
+    ASSERT_NE(popups.menu(), nullptr);
+    EXPECT_EQ(rowTexts(), (std::vector<std::string>{item(1), item(2), item(4), item(6), item(9)}));
+    EXPECT_EQ(popups.menu()->look().visibleRows, 5);
+    groupFiles.clear();
+    pickRow(4);  // import a group: the fourth row shown
+    EXPECT_EQ(groupFiles, (std::vector<int>{MacroEditCommands::kImportGroupFile}));
+    editor.openMenu(*request, 120, 80);
+    pickRow(1);  // a new group
+    EXPECT_EQ(library.groupCount(), 1);
+    EXPECT_EQ(controls.macroList().lines().size(), 1u);
+}
+
 TEST(MacroPageEditorFiles, FiltersAndExtensionsFollowTheChoice) {
-    ScriptedFiles files;
+    testing::ScriptedFiles files;
     const ChooseFile choose = MacroPageEditor::fileChooser(files);
     files.answer = fs::path("/tmp/out/run");
     EXPECT_EQ(choose({true, "All Files(*.sdat)|*.sdat||", "sdat", "/m"}),
               fs::path("/tmp/out/run.sdat"));
-    EXPECT_EQ(files.requests.back().filter, "All Files(*.sdat)");
-    EXPECT_EQ(files.requests.back().folder, fs::path("/m"));
+    EXPECT_EQ(files.asked.back().filter, "All Files(*.sdat)");
+    EXPECT_EQ(files.asked.back().folder, fs::path("/m"));
     files.answer = fs::path("/tmp/out/run.txt");
     EXPECT_EQ(choose({true, "All Files(*.sdat)|*.sdat||", "sdat", "/m"}),
               fs::path("/tmp/out/run.txt"));

@@ -41,6 +41,7 @@ TEST(MacroRecordingFlow, ARecordedMacroOnAButtonIsWhatTheMouseHolds) {
                             nullptr,
                             nullptr,
                             nullptr,
+                            nullptr,
                             nullptr});
     controls.selectMacroLine(0);  // the first group opens
     controls.selectMacroLine(1);  // its first macro

@@ -97,19 +97,7 @@ class FakeEditor final : public MacroEditor {
     MenuRequest insertAt;
 };
 
-class FakeFiles final : public FileDialog {
-  public:
-    std::optional<std::filesystem::path> openFile(const FileDialogRequest& r) override {
-        asked.push_back(r);
-        return answer;
-    }
-    std::optional<std::filesystem::path> saveFile(const FileDialogRequest& r) override {
-        asked.push_back(r);
-        return answer;
-    }
-    std::optional<std::filesystem::path> answer;
-    std::vector<FileDialogRequest> asked;
-};
+using FakeFiles = ScriptedFiles;
 
 class FakeColours final : public ColourDialog {
   public:

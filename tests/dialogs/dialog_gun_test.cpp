@@ -11,6 +11,7 @@
 #include "fake_window.h"
 #include "recording_canvas.h"
 #include "tests/app/macro_page_fixture.h"
+#include "tests/dialogs/menu_fixture.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/layout_index.h"
 
@@ -31,7 +32,12 @@ struct GunFixture : testing::MacroPageFixture {
         presetFile = library.withPresets([](GunPresets& p) { return p.file(); });
     }
     CDialogGun make() {
-        return CDialogGun({library, queue, notifier, [this](std::size_t i) { menus.push_back(i); }},
+        return CDialogGun({library, queue, notifier,
+                           [this](CDialogGun& d) {
+                               menus.push_back(d.presetIndex());
+                               if (onMenu)
+                                   onMenu(d);
+                           }},
                           layout.layout(), layout.editFields(),
                           {"gun_mask.jpg", "gun_normal.jpg", "gun_over.jpg", "gun_down.jpg",
                            (paths.skinFolder / "Gun").string()},
@@ -51,6 +57,14 @@ struct GunFixture : testing::MacroPageFixture {
         s << in.rdbuf();
         return s.str();
     }
+    static void clickRow(MenuWindow& menu, int row) {
+        const SkinRect r = menu.rowRect(row);
+        const int x = r.x + r.width / 2;
+        const int y = r.y + r.height / 2;
+        menu.onMouseMove(x, y);
+        menu.onLeftDown(x, y);
+        menu.onLeftUp(x, y);
+    }
     MacroRecord stored(std::size_t i) {
         return library.withPresets([&](GunPresets& p) { return *p.preset(i); });
     }
@@ -58,7 +72,11 @@ struct GunFixture : testing::MacroPageFixture {
     DialogLayout layout;
     testing::RecordingQueue queue;
     std::vector<std::size_t> menus;
+    std::function<void(CDialogGun&)> onMenu;
     fs::path presetFile;
+    testing::FakePopupHost host;
+    PopupMenus popups{MenuEnvironment{settings, queue, texts, skin, library, paths, host, notifier,
+                                      [] { return 8; }}};
 };
 
 TEST_F(GunFixture, BoxesShowThePresetsValues) {
@@ -162,6 +180,65 @@ TEST_F(GunFixture, ChoosingAnotherPresetKeepsTheShownOnesShotsAndStrength) {
         }
     }
     EXPECT_FALSE(dlg.result());
+}
+
+// The menu button opens the preset menu below itself; a row of another preset applies the shown
+// one's boxes and shows the chosen one, the shown preset's own row changes nothing.
+TEST_F(GunFixture, TheMenuButtonListsThePresetsAndARowShowsThatPreset) {
+    int refreshes = 0;
+    onMenu = [&](CDialogGun& d) { EXPECT_TRUE(d.openPresetMenu(popups, [&] { ++refreshes; })); };
+    CDialogGun dlg = make();
+    dlg.setFrame({300, 200, 560, 380});
+    ASSERT_TRUE(dlg.open(0));
+    const std::size_t count = library.presetCount();
+    ASSERT_GT(count, 2u);
+
+    click(dlg, gl::kMenu);
+    ASSERT_NE(popups.menu(), nullptr);
+    CMenuDlg& menu = *popups.menu();
+    EXPECT_EQ(menu.kind(), MenuKind::GunMacro);
+    ASSERT_EQ(menu.rowCount(), static_cast<int>(count));
+    for (std::size_t i = 0; i < count; ++i)
+        EXPECT_EQ(menu.rows()[i].text, stored(i).nameUtf8()) << "row " << i + 1;
+    const SkinRect button = layout.layout().rect(gl::kMenu);
+    EXPECT_EQ(host.frameOf(PopupLevel::Menu).x, 300 + button.x);
+    EXPECT_EQ(host.frameOf(PopupLevel::Menu).y, 200 + button.y + button.height);
+
+    // The shown preset's row: the menu closes, nothing else happens.
+    const std::string before = bytes(presetFile);
+    clickRow(menu, 1);
+    EXPECT_FALSE(popups.isOpen());
+    EXPECT_EQ(dlg.presetIndex(), 0u);
+    EXPECT_EQ(refreshes, 0);
+    EXPECT_EQ(bytes(presetFile), before);
+
+    click(dlg, gl::kModeCount);
+    dlg.onBoxEdited(gl::kEditRepeat, "4");
+    dlg.onBoxEdited(gl::kEditStrength, "12");
+    click(dlg, gl::kMenu);
+    ASSERT_NE(popups.menu(), nullptr);
+    clickRow(*popups.menu(), 3);
+    EXPECT_FALSE(popups.isOpen());
+    EXPECT_EQ(dlg.presetIndex(), 2u);
+    EXPECT_EQ(dlg.preset().nameUtf8(), stored(2).nameUtf8());
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(stored(0).repeatCount, 4);
+    EXPECT_EQ(stored(0).extraB, 12);
+    EXPECT_FALSE(dlg.result());
+    EXPECT_TRUE(notifier.notices.empty());
+}
+
+TEST_F(GunFixture, ADialogThatEndsClosesItsOpenPresetMenu) {
+    onMenu = [&](CDialogGun& d) { EXPECT_TRUE(d.openPresetMenu(popups, {})); };
+    {
+        CDialogGun dlg = make();
+        ASSERT_TRUE(dlg.open(0));
+        click(dlg, gl::kMenu);
+        ASSERT_TRUE(popups.isOpen());
+        ASSERT_NE(host.at(PopupLevel::Menu), nullptr);
+    }
+    EXPECT_FALSE(popups.isOpen());
+    EXPECT_EQ(host.at(PopupLevel::Menu), nullptr);
 }
 
 TEST_F(GunFixture, AMissingWeaponPictureIsToldOnce) {

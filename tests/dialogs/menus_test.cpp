@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/menu_fillers.h"
+#include "services/language_text_index.h"
 #include "tests/dialogs/menu_fixture.h"
 #include "tests/support/recording_canvas.h"
 #include "ui/dialogs/button_function.h"
@@ -255,6 +256,40 @@ TEST_F(MenuTest, MacroEditorMenusPickTheirRowAndRowsBeyondTheCountAreIgnored) {
         click(menu, 2);
         EXPECT_TRUE(posted(msg::WM_MENU_PICK, static_cast<std::uintptr_t>(kind), 2));
     }
+}
+
+// The macro list menu of an empty list: the opener leaves out the items that need a line, and
+// each shown row still picks its own item.
+TEST_F(MenuTest, AMacroListMenuShowsOnlyTheItemsItsOpenerListsAndPicksThoseItems) {
+    MenuOptions options;
+    options.items = {1, 2, 4, 6, 9, 12};  // 12 is no item of the menu
+    CMenuDlg& menu = openMenu(menus, MenuKind::MacroStep, options);
+    ASSERT_EQ(menu.rowCount(), 5);
+    EXPECT_EQ(menu.itemCount(), 5);
+    EXPECT_EQ(menu.look().visibleRows, 5);
+    const int items[] = {1, 2, 4, 6, 9};
+    for (int r = 0; r < 5; ++r) {
+        EXPECT_EQ(menu.rows()[static_cast<std::size_t>(r)].text,
+                  texts.text(TextSection::DevMac, text::devmac::kGroupMenuFirst + items[r] - 1))
+            << "row " << r + 1;
+    }
+    menu.onLeftUp(5, 5 * 30 + 5);  // row 6: not shown
+    EXPECT_TRUE(queue.posted.empty());
+    click(menu, 3);
+    EXPECT_TRUE(posted(msg::WM_MENU_PICK, 11, 4));
+    EXPECT_FALSE(posted(msg::WM_MENU_PICK, 11, 3));
+
+    queue.posted.clear();
+    click(openMenu(menus, MenuKind::MacroStep, options), 5);
+    EXPECT_TRUE(posted(msg::WM_MENU_PICK, 11, 9));
+
+    // The macro menu takes a list too.
+    queue.posted.clear();
+    options.items = {2, 4};
+    CMenuDlg& macroMenu = openMenu(menus, MenuKind::MacroMenu, options);
+    EXPECT_EQ(macroMenu.rowCount(), 2);
+    click(macroMenu, 2);
+    EXPECT_TRUE(posted(msg::WM_MENU_PICK, 12, 4));
 }
 
 TEST_F(MenuTest, MacroRowMenusWithoutTheirMaskSayWhichPictureIsMissing) {

@@ -121,14 +121,20 @@ TEST_F(GunPresetsTest, AnIndexBeyondTheCountIsRefusedWithTheBadPresetNotice) {
     EXPECT_EQ(fileops::readFile(presetPath), before);
 }
 
+// The strength the moves carry is the one the dialog shows next time (extra byte B).
 TEST_F(GunPresetsTest, MenuPathStoresRepeatAndStrengthOnly) {
     ASSERT_TRUE(presets.load(presetPath));
+    ASSERT_EQ(presets.preset(2)->extraA, 0);
     ASSERT_TRUE(presets.applyFromMenu(2, 7, 33));
     const MacroRecord& r = *presets.preset(2);
     EXPECT_EQ(r.repeatCount, 7);
     EXPECT_EQ(r.steps[2].p1, 33);
     EXPECT_EQ(r.steps[0].delay, 50);
-    EXPECT_EQ(r.extraA, 0);
+    EXPECT_EQ(r.extraA, 1);
+    EXPECT_EQ(r.extraB, 33);
+    ASSERT_TRUE(presets.load(presetPath));
+    EXPECT_EQ(presets.preset(2)->extraB, 33);
+    EXPECT_EQ(presets.preset(2)->steps[2].p1, 33);
 }
 
 TEST(GunDialogModes, ModeTwoThenModeZeroGivesAnEditableRepeatOfAtLeastOne) {

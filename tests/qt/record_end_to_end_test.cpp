@@ -40,6 +40,7 @@ TEST(RecordEndToEnd, ARecordedMacroOnAButtonReachesTheMouseAsKarvoctlComputesIt)
              if (auto* page = p.window.macroPage())
                  page->sync();
          },
+         nullptr,
          nullptr});
     editor.commands().setLanguage(p.state.language);
     p.dlg.setMacroEditor(&editor);
@@ -59,13 +60,7 @@ TEST(RecordEndToEnd, ARecordedMacroOnAButtonReachesTheMouseAsKarvoctlComputesIt)
 
     clickAt(w, skin.macro().rect(mp::kRecord));
     ASSERT_TRUE(editor.recording());
-    for (const auto& [message, vk] : {std::pair<std::uint32_t, int>{msg::WM_KEYDOWN, 162},
-                                      {msg::WM_KEYDOWN, 67},
-                                      {msg::WM_KEYUP, 67},
-                                      {msg::WM_KEYUP, 162}}) {
-        p.queue.post({message, static_cast<std::uintptr_t>(vk), 0});
-        QApplication::processEvents();
-    }
+    testing::postCtrlC(p.queue);
     ASSERT_TRUE(runUntil([&] { return p.macroControls.stepList().lines().size() == 8; }));
     clickAt(w, skin.macro().rect(mp::kRecord));
     ASSERT_FALSE(editor.recording());

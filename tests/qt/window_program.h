@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ckarvo_gmousedlg.h"
@@ -193,6 +194,18 @@ inline ::testing::AssertionResult mouseMatchesKarvoctlImage(const fs::path& fold
 inline void clickAt(QWidget* w, const SkinRect& r) {
     const QPointF p(r.x + r.width / 2.0, r.y + r.height / 2.0);
     pointerAt(w, p, p, true);
+}
+
+// Ctrl+C pressed and let go while the macro page records: the four key messages the recording's
+// keyboard capture posts to the window (left Ctrl 162, C 67), each handled before the next.
+inline void postCtrlC(MessageQueue& queue) {
+    for (const auto& [message, vk] : {std::pair<std::uint32_t, int>{msg::WM_KEYDOWN, 162},
+                                      {msg::WM_KEYDOWN, 67},
+                                      {msg::WM_KEYUP, 67},
+                                      {msg::WM_KEYUP, 162}}) {
+        queue.post({message, static_cast<std::uintptr_t>(vk), 0});
+        QApplication::processEvents();
+    }
 }
 
 // Handles the window's events until `done` or `limitMs` have passed.

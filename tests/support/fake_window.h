@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <span>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "app/window_host.h"
+#include "platform/file_dialog.h"
 #include "platform/message_queue.h"
 #include "ui/dialogs/modal_runner.h"
 
@@ -85,6 +87,21 @@ class ScriptedRunner final : public ModalRunner {
     std::function<void(SkinnedWindow&)> script;
     int ended = 0;
     std::vector<SkinRect> frames;
+};
+
+// The file dialogs answer with `answer` (nothing: cancelled) and keep what they were asked.
+class ScriptedFiles final : public FileDialog {
+  public:
+    std::optional<std::filesystem::path> openFile(const FileDialogRequest& r) override {
+        asked.push_back(r);
+        return answer;
+    }
+    std::optional<std::filesystem::path> saveFile(const FileDialogRequest& r) override {
+        asked.push_back(r);
+        return answer;
+    }
+    std::vector<FileDialogRequest> asked;
+    std::optional<std::filesystem::path> answer;
 };
 
 }  // namespace karvo::testing

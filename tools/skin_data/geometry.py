@@ -210,9 +210,9 @@ def gun():
             9: ("caption", 304, 64, 232, 22, None),
             10: ("caption", 304, 132, 232, 22, None),
             11: ("caption", 304, 200, 232, 22, None),
-            2: ("modecount", 24, 250, 124, 34, None),
-            3: ("modeheld", 156, 250, 124, 34, None),
-            8: ("menu", 304, 250, 232, 34, None),
+            2: ("modecount", 24, 266, 124, 34, None),
+            3: ("modeheld", 156, 266, 124, 34, None),
+            8: ("menu", 304, 266, 232, 34, None),
             5: ("cancel", 328, 322, 100, 36, None),
             4: ("ok", 436, 322, 100, 36, None)}
 

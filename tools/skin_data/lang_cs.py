@@ -43,7 +43,7 @@ LAYOUT = {
               4: "Rytmus", 5: "Efekt zapnut", 10: "Uložit"},
     "gun": {12: "Předvolby zbraní", 9: "Výstřelů na stisk", 10: "Interval (ms)",
             11: "Kompenzace zpětného rázu (1-99)", 2: "Počet opakování", 3: "Při podržení",
-            8: "Přiřadit tlačítku", 5: "Zrušit", 4: "OK"},
+            8: "Vybrat zbraň", 5: "Zrušit", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -39,7 +39,7 @@ LAYOUT = {
               5: "Effekt til", 10: "Gem"},
     "gun": {12: "Våbenindstillinger", 9: "Skud pr. tryk", 10: "Interval (ms)",
             11: "Rekylkompensation (1-99)", 2: "Antal gange", 3: "Holdes nede",
-            8: "Tildel til en knap", 5: "Annuller", 4: "OK"},
+            8: "Vælg et våben", 5: "Annuller", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -39,7 +39,7 @@ LAYOUT = {
               5: "Effekt an", 10: "Speichern"},
     "gun": {12: "Waffenprofile", 9: "Schüsse pro Druck", 10: "Intervall (ms)",
             11: "Rückstoßausgleich (1-99)", 2: "Anzahl", 3: "Solange gedrückt",
-            8: "Einer Taste zuweisen", 5: "Abbrechen", 4: "OK"},
+            8: "Waffe wählen", 5: "Abbrechen", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -39,7 +39,7 @@ LAYOUT = {
               4: "Ritmo", 5: "Efecto activo", 10: "Guardar"},
     "gun": {12: "Perfiles de armas", 9: "Disparos por pulsación", 10: "Intervalo (ms)",
             11: "Compensación de retroceso (1-99)", 2: "Número de veces",
-            3: "Mantener pulsado", 8: "Asignar a un botón", 5: "Cancelar", 4: "Aceptar"},
+            3: "Mantener pulsado", 8: "Elegir un arma", 5: "Cancelar", 4: "Aceptar"},
 }
 
 FUNCTIONS = {

@@ -40,7 +40,7 @@ LAYOUT = {
               4: "Rythme", 5: "Effet actif", 10: "Enregistrer"},
     "gun": {12: "Préréglages d'armes", 9: "Tirs par appui", 10: "Intervalle (ms)",
             11: "Compensation du recul (1-99)", 2: "Nombre de fois", 3: "Tant que maintenu",
-            8: "Attribuer à un bouton", 5: "Annuler", 4: "OK"},
+            8: "Choisir une arme", 5: "Annuler", 4: "OK"},
 }
 
 FUNCTIONS = {

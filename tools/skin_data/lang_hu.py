@@ -44,7 +44,7 @@ LAYOUT = {
               4: "Ütem", 5: "Effektus be", 10: "Mentés"},
     "gun": {12: "Fegyverbeállítások", 9: "Lövések lenyomásonként", 10: "Időköz (ms)",
             11: "Visszarúgás-kompenzáció (1-99)", 2: "Ismétlések száma", 3: "Nyomva tartva",
-            8: "Hozzárendelés gombhoz", 5: "Mégse", 4: "OK"},
+            8: "Fegyver választása", 5: "Mégse", 4: "OK"},
 }
 
 FUNCTIONS = {

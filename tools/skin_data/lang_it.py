@@ -41,7 +41,7 @@ LAYOUT = {
               3: "Flusso di colore", 4: "Ritmo", 5: "Effetto attivo", 10: "Salva"},
     "gun": {12: "Preset armi", 9: "Colpi per pressione", 10: "Intervallo (ms)",
             11: "Compensazione rinculo (1-99)", 2: "Ripetizioni", 3: "Finché premuto",
-            8: "Assegna a un pulsante", 5: "Annulla", 4: "OK"},
+            8: "Scegli un'arma", 5: "Annulla", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -40,7 +40,7 @@ LAYOUT = {
               4: "Beat", 5: "Effect aan", 10: "Opslaan"},
     "gun": {12: "Wapenpresets", 9: "Schoten per druk", 10: "Interval (ms)",
             11: "Terugslagcompensatie (1-99)", 2: "Aantal keer", 3: "Zolang ingedrukt",
-            8: "Aan een knop toewijzen", 5: "Annuleren", 4: "OK"},
+            8: "Wapen kiezen", 5: "Annuleren", 4: "OK"},
 }
 
 FUNCTIONS = {

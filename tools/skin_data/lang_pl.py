@@ -44,7 +44,7 @@ LAYOUT = {
               3: "Przepływ kolorów", 4: "Rytm", 5: "Efekt włączony", 10: "Zapisz"},
     "gun": {12: "Presety broni", 9: "Strzały na naciśnięcie", 10: "Interwał (ms)",
             11: "Kompensacja odrzutu (1-99)", 2: "Liczba powtórzeń", 3: "Przytrzymanie",
-            8: "Przypisz do przycisku", 5: "Anuluj", 4: "OK"},
+            8: "Wybierz broń", 5: "Anuluj", 4: "OK"},
 }
 
 FUNCTIONS = {

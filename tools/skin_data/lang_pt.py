@@ -39,7 +39,7 @@ LAYOUT = {
               4: "Ritmo", 5: "Efeito ativo", 10: "Guardar"},
     "gun": {12: "Armas predefinidas", 9: "Disparos por clique", 10: "Intervalo (ms)",
             11: "Compensação de recuo (1-99)", 2: "Repetições", 3: "Manter premido",
-            8: "Atribuir a um botão", 5: "Cancelar", 4: "OK"},
+            8: "Escolher uma arma", 5: "Cancelar", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -40,7 +40,7 @@ LAYOUT = {
               4: "Batida", 5: "Efeito ativo", 10: "Salvar"},
     "gun": {12: "Armas predefinidas", 9: "Disparos por clique", 10: "Intervalo (ms)",
             11: "Compensação de recuo (1-99)", 2: "Repetições", 3: "Ao segurar",
-            8: "Atribuir a um botão", 5: "Cancelar", 4: "OK"},
+            8: "Escolher uma arma", 5: "Cancelar", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -44,7 +44,7 @@ LAYOUT = {
               4: "Ritem", 5: "Učinek vklopljen", 10: "Shrani"},
     "gun": {12: "Prednastavitve orožja", 9: "Strelov na pritisk", 10: "Interval (ms)",
             11: "Kompenzacija odsuna (1-99)", 2: "Število ponovitev", 3: "Med držanjem",
-            8: "Dodeli gumbu", 5: "Prekliči", 4: "OK"},
+            8: "Izberi orožje", 5: "Prekliči", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -40,7 +40,7 @@ LAYOUT = {
               5: "Effekt på", 10: "Spara"},
     "gun": {12: "Vapenförval", 9: "Skott per tryck", 10: "Intervall (ms)",
             11: "Rekylkompensation (1-99)", 2: "Antal gånger", 3: "Hålls nedtryckt",
-            8: "Tilldela en knapp", 5: "Avbryt", 4: "OK"},
+            8: "Välj ett vapen", 5: "Avbryt", 4: "OK"},
 }
 
 FUNCTIONS = {

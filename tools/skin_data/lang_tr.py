@@ -39,7 +39,7 @@ LAYOUT = {
               4: "Ritim", 5: "Efekt açık", 10: "Kaydet"},
     "gun": {12: "Silah ön ayarları", 9: "Basış başına atış", 10: "Aralık (ms)",
             11: "Geri tepme telafisi (1-99)", 2: "Tekrar sayısı", 3: "Basılı tutunca",
-            8: "Bir tuşa ata", 5: "İptal", 4: "OK"},
+            8: "Silah seç", 5: "İptal", 4: "OK"},
 }
 
 FUNCTIONS = {

@@ -46,7 +46,7 @@ LAYOUT = {
     "sound": {0: "Sound-reactive lighting", 1: "Effect", 2: "Pulse", 3: "Colour flow", 4: "Beat",
               5: "Effect on", 10: "Save"},
     "gun": {12: "Gun presets", 9: "Shots per press", 10: "Interval (ms)", 11: "Recoil compensation (1-99)",
-            2: "Repeat count", 3: "While held", 8: "Assign to a button", 5: "Cancel", 4: "OK"},
+            2: "Repeat count", 3: "While held", 8: "Choose a weapon", 5: "Cancel", 4: "OK"},
 }
 
 # [FUN_STRING] of skin_main.ini: function names by code, and the special functions.

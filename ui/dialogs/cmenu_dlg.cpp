@@ -42,6 +42,22 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
     int items = 0;
     int visible = 0;
     const auto optionRows = [&](int own) { return options.rows > 0 ? options.rows : own; };
+    // Only the items the opener lists, in its order; their numbers stay what a release picks.
+    const auto chosenItems = [&](std::vector<MenuRow> all) {
+        if (options.items.empty())
+            return all;
+        std::vector<MenuRow> shown;
+        std::vector<int> kept;
+        for (const int item : options.items) {
+            if (item >= 1 && item <= static_cast<int>(all.size())) {
+                shown.push_back(all[static_cast<std::size_t>(item - 1)]);
+                kept.push_back(item);
+            }
+        }
+        options.items = std::move(kept);
+        options.rows = static_cast<int>(shown.size());
+        return shown;
+    };
     switch (kind) {
         case MenuKind::Profile:
             items = visible = 4;
@@ -130,9 +146,9 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
             break;
         }
         case MenuKind::MacroStep:
-            rows = textRows(texts, TextSection::DevMac, text::devmac::kGroupMenuFirst,
-                            text::devmac::kGroupMenuRows);
-            items = visible = optionRows(text::devmac::kGroupMenuRows);
+            rows = chosenItems(textRows(texts, TextSection::DevMac, text::devmac::kGroupMenuFirst,
+                                        text::devmac::kGroupMenuRows));
+            items = visible = optionRows(static_cast<int>(rows.size()));
             break;
         case MenuKind::MacroMenu:
         case MenuKind::KeyValue: {
@@ -141,10 +157,11 @@ std::unique_ptr<CMenuDlg> CMenuDlg::create(PopupMenus& owner, MenuKind kind, Men
                 env.notifier.message(macro ? "找不到 MacR_mask.jpg" : "找不到 MacR_mask2.jpg");
                 return nullptr;
             }
-            rows = macro ? textRows(texts, TextSection::DevMac, text::devmac::kMacroMenuFirst,
-                                    text::devmac::kMacroMenuRows)
-                         : textRows(texts, TextSection::DevMac, text::devmac::kKeyMenuFirst,
-                                    text::devmac::kKeyMenuRows);
+            rows = chosenItems(
+                macro ? textRows(texts, TextSection::DevMac, text::devmac::kMacroMenuFirst,
+                                 text::devmac::kMacroMenuRows)
+                      : textRows(texts, TextSection::DevMac, text::devmac::kKeyMenuFirst,
+                                 text::devmac::kKeyMenuRows));
             items = visible = optionRows(static_cast<int>(rows.size()));
             break;
         }
@@ -306,10 +323,13 @@ void CMenuDlg::released(int row) {
             return;
         case MenuKind::MacroStep:
         case MenuKind::MacroMenu:
-        case MenuKind::KeyValue:
-            queue.post({msg::WM_MENU_PICK, static_cast<std::uintptr_t>(kind_), row});
+        case MenuKind::KeyValue: {
+            const auto shown = static_cast<std::size_t>(row - 1);
+            const int item = shown < options_.items.size() ? options_.items[shown] : row;
+            queue.post({msg::WM_MENU_PICK, static_cast<std::uintptr_t>(kind_), item});
             owner_.finish(true);
             return;
+        }
         case MenuKind::Insert:
             if (row >= 5) {
                 queue.post({msg::WM_MENU_PICK, 14, 140 + row});

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "app/window_messages.h"
+#include "ui/dialogs/cmenu_dlg.h"
+#include "ui/dialogs/popup_menus.h"
 #include "ui/skin/dialog_layout.h"
 #include "ui/skin/layout_access.h"
 #include "ui/skin/layout_index.h"
@@ -20,6 +22,11 @@ CDialogGun::CDialogGun(Parts parts, SkinLayout layout, std::array<SkinBox, 3> ed
       editBoxes_(editBoxes),
       pictures_(std::move(pictures)),
       scale_(std::max(scale, 1)) {}
+
+CDialogGun::~CDialogGun() {
+    if (openedMenus_ && openedMenus_->menu() && openedMenus_->menu()->kind() == MenuKind::GunMacro)
+        openedMenus_->closeAll();
+}
 
 int CDialogGun::run(Parts parts, ModalRunner& runner, const std::filesystem::path& skinFolder,
                     const std::filesystem::path& languageFolder, int scale, const SkinRect& over) {
@@ -38,6 +45,7 @@ int CDialogGun::run(Parts parts, ModalRunner& runner, const std::filesystem::pat
     const std::int32_t height = size.height * std::max(scale, 1);
     const SkinRect frame{over.x + (over.width - width) / 2, over.y + (over.height - height) / 2,
                          width, height};
+    dialog.setFrame(frame);
     return runner.run(dialog, frame);
 }
 
@@ -114,6 +122,38 @@ void CDialogGun::onPresetChosen(std::size_t index) {
     open(index);
 }
 
+std::vector<std::string> CDialogGun::presetNames() const {
+    return parts_.macros.withPresets([](GunPresets& presets) {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < presets.count(); ++i)
+            names.push_back(presets.preset(i) ? presets.preset(i)->nameUtf8() : std::string());
+        return names;
+    });
+}
+
+bool CDialogGun::openPresetMenu(PopupMenus& menus, std::function<void()> changed) {
+    MenuOptions options;
+    options.texts = presetNames();
+    if (options.texts.empty())
+        return false;
+    options.rows = static_cast<int>(options.texts.size());
+    options.currentChoice = static_cast<int>(index_);
+    options.onChoice = [this, changed = std::move(changed)](int chosen, int) {
+        if (chosen < 0)
+            return;
+        onPresetChosen(static_cast<std::size_t>(chosen));
+        if (changed)
+            changed();
+    };
+    // Below the menu button, on the screen.
+    const SkinRect button = toPicture(layout_.rect(gl::kMenu), scale_);
+    const bool opened = menus.open(MenuKind::GunMacro, frame_.x + button.x,
+                                   frame_.y + button.y + button.height, std::move(options));
+    if (opened)
+        openedMenus_ = &menus;
+    return opened;
+}
+
 void CDialogGun::finish(int result) {
     result_ = result;
     parts_.queue.post({msg::WM_GUN_DIALOG_DONE, static_cast<std::uintptr_t>(result), 0});
@@ -172,7 +212,7 @@ bool CDialogGun::onLeftUp(std::int32_t x, std::int32_t y) {
             break;
         case gl::kMenu:
             if (parts_.openMenu)
-                parts_.openMenu(index_);
+                parts_.openMenu(*this);
             break;
         default:
             break;

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/message_queue.h"
 #include "platform/notifier.h"
@@ -23,6 +24,8 @@
 #include "ui/skin/skinned_window.h"
 
 namespace karvo {
+
+class PopupMenus;
 
 class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
   public:
@@ -49,13 +52,18 @@ class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
         MacroLibrary& macros;
         MessageQueue& queue;
         Notifier& notifier;
-        // Opens the button-function menu below the dialog for preset `index`.
-        std::function<void(std::size_t index)> openMenu;
+        // The dialog's menu button was pressed: the opener shows the preset menu (for example
+        // through openPresetMenu) for the dialog, whose presetIndex() is the shown preset.
+        std::function<void(CDialogGun& dialog)> openMenu;
     };
 
     // `layout` is skin_gun.ini with its [EDIT] boxes; `scale` the layout scale.
     CDialogGun(Parts parts, SkinLayout layout, std::array<SkinBox, 3> editBoxes, Pictures pictures,
                int scale);
+    // Closes the preset menu it opened, whose choice would reach a dialog that is gone.
+    ~CDialogGun() override;
+    CDialogGun(const CDialogGun&) = delete;
+    CDialogGun& operator=(const CDialogGun&) = delete;
 
     // Reads the dialog's layout and runs it modally on the first preset, centred on `over`
     // (screen pixels). 0 when it could not open (no layout file, no presets).
@@ -79,6 +87,17 @@ class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
     // Another preset was chosen in the dialog's menu: the shown one keeps what its boxes say
     // (the menu's apply), then the chosen one is shown.
     void onPresetChosen(std::size_t index);
+
+    // The names of the presets, in order: the rows of the preset menu.
+    std::vector<std::string> presetNames() const;
+    // Where the dialog stands on the screen (set by run; tests place it themselves).
+    void setFrame(const SkinRect& frame) { frame_ = frame; }
+    const SkinRect& frame() const { return frame_; }
+    // Opens the preset menu (menu kind 9) below the dialog's menu button, its rows the preset
+    // names with the shown one as the current choice. A choice of another preset runs
+    // onPresetChosen, then `changed` (the platform shows the dialog's new state). False when
+    // no menu opened.
+    bool openPresetMenu(PopupMenus& menus, std::function<void()> changed);
 
     // SkinnedWindow.
     bool onMouseMove(std::int32_t x, std::int32_t y) override;
@@ -123,6 +142,8 @@ class CDialogGun final : public SkinnedWindow, public DialogEditBoxes {
     std::array<Box, 3> boxes_;
     std::optional<int> result_;
     bool pictureWarned_ = false;
+    SkinRect frame_{};
+    PopupMenus* openedMenus_ = nullptr;
 };
 
 }  // namespace karvo

@@ -23,6 +23,9 @@ class ModalRunner {
     // From a press on the running dialog's background: the system drags the dialog's window
     // with the mouse, as it would by a title bar. Nothing where the platform cannot.
     virtual void startSystemMove() {}
+    // The innermost running dialog changed by something other than its own input (a pop-up
+    // menu's choice): its window paints it again and its edit boxes show its texts.
+    virtual void refresh() {}
 };
 
 }  // namespace karvo

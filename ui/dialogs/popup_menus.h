@@ -25,6 +25,10 @@ class MacSelMenuDlg;
 struct MenuOptions {
     int slot = -1;  // kind 1: the button being edited; kind 5: the button whose lighting it sets
     int rows = 0;   // kinds 9 and 11-14: the rows the opener shows (0: the kind's own count)
+    // Kinds 11-13: the items shown, in this order (1-based texts of the kind; empty: rows 1 to
+    // `rows`); releasing row r picks item items[r - 1]. Items outside the kind's texts are
+    // left out.
+    std::vector<int> items;
     std::vector<std::string> texts;  // kind 9: the macro names; others: the kind's own texts
     // Kinds 6, 7, 8: writes byte `index` of the selected lighting step's record.
     std::function<void(int index, std::uint8_t value)> setLedByte;
