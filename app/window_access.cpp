@@ -173,8 +173,11 @@ void lightingPage(const Input& in, std::vector<AccessibleEntry>& out) {
               inCycle + " (" + numbered(colour, c + 1) + ")")
             .checked = s.colourInCycle(c);
     }
-    b.sliderEntry(li::kBrightness, b.caption(li::kCaptionFirst + 3));
-    b.sliderEntry(li::kSpeed, b.caption(li::kCaptionFirst + 4));
+    // Brightness and speed open their lists of values, as a click does.
+    b.add(li::kBrightness, R::ComboBox, b.caption(li::kCaptionFirst + 3)).value =
+        std::to_string(s.ledBrightness);
+    b.add(li::kSpeed, R::ComboBox, b.caption(li::kCaptionFirst + 4)).value =
+        std::to_string(s.ledCycleTime);
     b.choice(li::kSymmetry, R::CheckBox, s.ledSymmetry != 0);
     for (int d = 0; d < li::kDirections; ++d)
         b.choice(li::kDirectionFirst + d, R::RadioButton, s.ledDirection == d);
@@ -252,12 +255,6 @@ std::optional<SliderSteps> slider(LayoutFile table, int entry, const SharedSetti
             default:
                 return std::nullopt;
         }
-    }
-    if (table == LayoutFile::Color) {
-        if (entry == li::kBrightness)
-            return clamped(7, 7 - s.ledBrightness);
-        if (entry == li::kSpeed)
-            return clamped(6, s.ledCycleTime + 1);
     }
     return std::nullopt;
 }

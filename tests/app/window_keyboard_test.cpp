@@ -169,7 +169,7 @@ TEST(WindowKeyboard, TheArrowsMoveAFocusedSliderOneStepWithinItsRange) {
     EXPECT_EQ(f.shared().dpi[0].step, f.shipped.settings.shared.dpi[0].step);
 }
 
-TEST(WindowKeyboard, ASliderThePageRefusesToTheMouseIsRefusedToTheKeys) {
+TEST(WindowKeyboard, LightingValuesOpenTheirListsFromTheKeysAsFromTheMouse) {
     Fixture f;
     f.dlg.showPage(Page::Lighting);
     f.settings.edit([](Settings& s) {
@@ -178,15 +178,18 @@ TEST(WindowKeyboard, ASliderThePageRefusesToTheMouseIsRefusedToTheKeys) {
         s.shared.ledBrightness = 3;
     });
     ASSERT_TRUE(tabTo(f, idOf(LayoutFile::Color, li::kSpeed)));
+    // Arrows do not change a value that is chosen from a list.
     f.dlg.onKey(NavigationKey::Right);
     EXPECT_EQ(f.shared().ledCycleTime, 2);
+    // Enter acts as a click: refused while the effect has no speed, the list once it has.
+    const std::size_t before = f.menus.opened.size();
+    f.dlg.onKey(NavigationKey::Enter);
+    EXPECT_EQ(f.menus.opened.size(), before);
     f.settings.edit([](Settings& s) { s.shared.ledType = 3; });
-    f.dlg.onKey(NavigationKey::Right);
-    EXPECT_EQ(f.shared().ledCycleTime, 3);
-    // Brightness: a step to the right is one level brighter on the slider, LED_BRIGHT - 1.
-    ASSERT_TRUE(tabTo(f, idOf(LayoutFile::Color, li::kBrightness)));
-    f.dlg.onKey(NavigationKey::Right);
-    EXPECT_EQ(f.shared().ledBrightness, 2);
+    f.dlg.onKey(NavigationKey::Enter);
+    ASSERT_EQ(f.menus.opened.size(), before + 1);
+    EXPECT_EQ(f.menus.opened.back().kind, menu_kind::kLightingValue);
+    EXPECT_EQ(f.shared().ledCycleTime, 2);
 }
 
 TEST(WindowKeyboard, EscapeClosesAnOpenMenuAndAnAssistivePressActsOnTheEntry) {
