@@ -883,6 +883,9 @@ void CKarvo_GMouseDlg::paint(Canvas& canvas) {
         const auto level = static_cast<std::size_t>(std::clamp(settings.shared.dpiLevel, 0, 5));
         view.activeDpi = parts_.description->dpiOf(settings.shared.dpi[level].step);
     }
+    if (parts_.texts && settings.shared.ledType < text::led::kEffects)
+        view.effectName =
+            parts_.texts->text(TextSection::Led, text::led::kEffectFirst + settings.shared.ledType);
 
     canvas.begin(view.set().normal);
     MainPagePainter::Badge badge = MainPagePainter::Badge::NotNeeded;

@@ -56,7 +56,8 @@ class CKarvo_GMouseDlg final : public SkinnedWindow {
         const MacVkAndText* keys = nullptr;
         // The DPI table the DPI value box reads; null: the box stays empty.
         const DeviceDescription* description = nullptr;
-        // The language texts of the "more" menu's rows; null: the English ones.
+        // The language texts of the "more" menu's rows and the effect box; null: the English
+        // rows and the box's caption.
         const LanguageTextTable* texts = nullptr;
     };
 

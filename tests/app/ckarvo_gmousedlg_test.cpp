@@ -8,6 +8,7 @@
 #include "app/window_messages.h"
 #include "fake_window.h"
 #include "recording_canvas.h"
+#include "services/language_text_index.h"
 #include "skin_fixture.h"
 #include "tests/device/mouse_on_desk.h"
 #include "ui/skin/layout_index.h"
@@ -339,6 +340,46 @@ TEST(CKarvo_GMouseDlg, APaintStartsFromThePagePictureAndEndsWithTheStretch) {
     // At scale 2 the header copies are at picture size, half the layout's.
     EXPECT_TRUE(
         c.copied("mac_down.jpg", toPicture(f.shipped.skin.main().rect(mw::kTabFirst + 2), 2)));
+}
+
+TEST(CKarvo_GMouseDlg, TheEffectBoxNamesTheChosenEffectInTheLanguage) {
+    MainWindowFixture f;
+    const auto texts = [](const RecordingCanvas& c) {
+        std::vector<std::string> out;
+        for (const auto& op : c.ofKind(RecordingCanvas::Op::Kind::Text))
+            out.push_back(op.picture);
+        return out;
+    };
+    const auto has = [](const std::vector<std::string>& all, const std::string& t) {
+        return std::find(all.begin(), all.end(), t) != all.end();
+    };
+    f.dlg.showPage(Page::Lighting);
+    f.settings.edit([](Settings& s) { s.shared.ledType = 6; });
+    // Without the language's texts the box keeps its caption.
+    RecordingCanvas plain;
+    f.dlg.paint(plain);
+    EXPECT_TRUE(has(texts(plain), "Choose an effect"));
+
+    LanguageTextTable language;
+    RecordingNotifier notices;
+    ASSERT_EQ(language.load(testing::builtSkinFolder() / "1_INI_EN", notices),
+              LanguageTextTable::Load::Loaded);
+    CKarvo_GMouseDlg dlg{{f.shipped.skin, f.settings, f.window, f.queue, f.warning, nullptr,
+                          nullptr, nullptr, nullptr, &language},
+                         f.shipped.pictures,
+                         8};
+    dlg.showPage(Page::Lighting);
+    RecordingCanvas named;
+    dlg.paint(named);
+    const std::string breathing = language.text(TextSection::Led, text::led::kEffectFirst + 6);
+    EXPECT_TRUE(has(texts(named), breathing)) << breathing;
+    EXPECT_FALSE(has(texts(named), "Choose an effect"));
+    // Another effect chosen: the next paint names it.
+    f.settings.edit([](Settings& s) { s.shared.ledType = 0; });
+    RecordingCanvas again;
+    dlg.paint(again);
+    EXPECT_TRUE(has(texts(again), language.text(TextSection::Led, text::led::kEffectFirst)));
+    EXPECT_FALSE(has(texts(again), breathing));
 }
 
 TEST(CKarvo_GMouseDlg, TheDownloadsProgressShowsUnderTheApplyEntryUntilItEnds) {

@@ -56,9 +56,20 @@ void PageTextPainter::paint(Canvas& canvas, const PageView& view) {
         case Page::Macro:
             drawEntryTexts(canvas, view, view.skin.macro(), 0, 19);
             break;
-        case Page::Lighting:
-            drawEntryTexts(canvas, view, view.skin.lighting(), 0, 102);
+        case Page::Lighting: {
+            namespace li = skin::lighting;
+            if (view.effectName.empty()) {
+                drawEntryTexts(canvas, view, view.skin.lighting(), 0, 102);
+                break;
+            }
+            // The effect box says which effect is chosen, as a list box does.
+            drawEntryTexts(canvas, view, view.skin.lighting(), 0, 102, li::kEffectMenu,
+                           li::kEffectMenu);
+            drawCentredText(canvas, view.effectName,
+                            toPicture(view.skin.lighting().rect(li::kEffectMenu), view.scale()),
+                            FontRole::Body, kWhite);
             break;
+        }
     }
 }
 

@@ -49,6 +49,9 @@ struct PageView {
     int previewColour = 0;
     // The active DPI level's sensitivity in DPI (the device description's table); 0: not shown.
     int activeDpi = 0;
+    // The chosen lighting effect's name in the window's language, shown in the effect box;
+    // empty: the box shows its caption.
+    std::string effectName{};
 
     int scale() const { return skin.scale(); }
     const ImageStateSet& set() const { return pictures.of(page); }
