@@ -886,6 +886,15 @@ void CKarvo_GMouseDlg::paint(Canvas& canvas) {
     if (parts_.texts && settings.shared.ledType < text::led::kEffects)
         view.effectName =
             parts_.texts->text(TextSection::Led, text::led::kEffectFirst + settings.shared.ledType);
+    if (parts_.texts && page_ == Page::Lighting) {
+        for (int n = 0; n < std::min(keyNum_, kButtonSlots); ++n) {
+            const int type = settings.current().buttons[static_cast<std::size_t>(n)].ledReactType;
+            view.reactionNames.push_back(
+                type >= 0 && type < text::led::kReactions
+                    ? parts_.texts->text(TextSection::Led, text::led::kReactionFirst + type)
+                    : std::string());
+        }
+    }
 
     canvas.begin(view.set().normal);
     MainPagePainter::Badge badge = MainPagePainter::Badge::NotNeeded;

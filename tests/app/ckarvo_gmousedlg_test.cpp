@@ -380,6 +380,19 @@ TEST(CKarvo_GMouseDlg, TheEffectBoxNamesTheChosenEffectInTheLanguage) {
     dlg.paint(again);
     EXPECT_TRUE(has(texts(again), language.text(TextSection::Led, text::led::kEffectFirst)));
     EXPECT_FALSE(has(texts(again), breathing));
+
+    // Each button's box names its reaction lighting.
+    f.settings.edit([](Settings& s) {
+        s.profiles[static_cast<std::size_t>(s.currentProfile)].buttons[2].ledReactType = 3;
+    });
+    RecordingCanvas reactions;
+    dlg.paint(reactions);
+    const auto drawn = texts(reactions);
+    const std::string glow = language.text(TextSection::Led, text::led::kReactionFirst + 3);
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), glow), 1) << glow;
+    EXPECT_GE(std::count(drawn.begin(), drawn.end(),
+                         language.text(TextSection::Led, text::led::kReactionFirst)),
+              7);
 }
 
 TEST(CKarvo_GMouseDlg, TheDownloadsProgressShowsUnderTheApplyEntryUntilItEnds) {

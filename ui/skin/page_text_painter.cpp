@@ -9,6 +9,9 @@
 namespace karvo {
 
 namespace {
+// The arrow at the right end of a list box, which its text stays clear of (layout pixels).
+constexpr int kArrowWidth = 28;
+
 // Every entry of first..last that has a text shows it; the label entries of the main page show
 // the buttons' functions instead (`skipFrom`..`skipTo` are left to the caller).
 void drawEntryTexts(Canvas& canvas, const PageView& view, const SkinLayout& table, int first,
@@ -58,16 +61,24 @@ void PageTextPainter::paint(Canvas& canvas, const PageView& view) {
             break;
         case Page::Lighting: {
             namespace li = skin::lighting;
-            if (view.effectName.empty()) {
-                drawEntryTexts(canvas, view, view.skin.lighting(), 0, 102);
-                break;
+            const SkinLayout& table = view.skin.lighting();
+            // The effect box says which effect is chosen, as a list box does; without the
+            // language's name for it, the box keeps its caption.
+            const int skip = view.effectName.empty() ? -1 : li::kEffectMenu;
+            drawEntryTexts(canvas, view, table, 0, 102, skip, skip);
+            if (!view.effectName.empty()) {
+                drawCentredText(canvas, view.effectName,
+                                toPicture(table.rect(li::kEffectMenu), view.scale()),
+                                FontRole::Body, kWhite);
             }
-            // The effect box says which effect is chosen, as a list box does.
-            drawEntryTexts(canvas, view, view.skin.lighting(), 0, 102, li::kEffectMenu,
-                           li::kEffectMenu);
-            drawCentredText(canvas, view.effectName,
-                            toPicture(view.skin.lighting().rect(li::kEffectMenu), view.scale()),
-                            FontRole::Body, kWhite);
+            const int slots = std::min<int>(static_cast<int>(view.reactionNames.size()),
+                                            std::min(view.keyNum, kButtonSlots));
+            for (int n = 0; n < slots; ++n) {
+                SkinRect box = table.rect(li::kReactionMenuFirst + n);
+                box.width = std::max(0, box.width - kArrowWidth);  // left of the box's arrow
+                drawCentredText(canvas, view.reactionNames[static_cast<std::size_t>(n)],
+                                toPicture(box, view.scale()), FontRole::Body, kWhite);
+            }
             break;
         }
     }

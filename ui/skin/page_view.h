@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/settings_model.h"
 #include "ui/skin/image_state_window.h"
@@ -52,6 +53,8 @@ struct PageView {
     // The chosen lighting effect's name in the window's language, shown in the effect box;
     // empty: the box shows its caption.
     std::string effectName{};
+    // Each button's reaction lighting by name, shown in its box beside the button; empty: none.
+    std::vector<std::string> reactionNames{};
 
     int scale() const { return skin.scale(); }
     const ImageStateSet& set() const { return pictures.of(page); }
