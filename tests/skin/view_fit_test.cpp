@@ -43,7 +43,8 @@ TEST(ViewFit, EveryShownPixelOfAnEntryHitsThatEntryAtEveryFactor) {
                 ASSERT_GT(s.width, 0);
                 ASSERT_GT(s.height, 0);
                 // The corners and the centre of the shown entry fall inside the entry.
-                for (const auto& [x, y] : {std::pair{s.x, s.y}, {s.x + s.width - 1, s.y},
+                for (const auto& [x, y] : {std::pair{s.x, s.y},
+                                           {s.x + s.width - 1, s.y},
                                            {s.x, s.y + s.height - 1},
                                            {s.x + s.width - 1, s.y + s.height - 1},
                                            {s.x + s.width / 2, s.y + s.height / 2}})
