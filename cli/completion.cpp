@@ -127,6 +127,10 @@ std::vector<std::string> argumentWords(Session& session, const std::string& comm
             return {"off", "flash", "fade", "glow"};
         if ((sub == "dpi-enabled" || sub == "colour-in-cycle") && n == 2)
             return {"on", "off"};
+        if ((sub == "lights" || sub == "lighting-mirror" || sub == "host-playback") && n == 1)
+            return {"on", "off"};
+        if (sub == "lighting-direction" && n == 1)
+            return {"left", "right", "outward", "inward"};
         return {};
     }
     if (command == "list" && sub == "macros" && n == 1)

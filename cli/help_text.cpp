@@ -83,6 +83,10 @@ constexpr std::array<CommandHelp, 16> kCommands = {{
      "  set pointer-speed N             pointer speed 1-11\n"
      "  set wheel-speed N               wheel speed 1-11\n"
      "  set fire-time MS                fire key repeat time, 8-300 ms\n"
+     "  set lights on|off               the lighting on, or off altogether\n"
+     "  set lighting-direction left|right|outward|inward   direction of a moving effect\n"
+     "  set lighting-mirror on|off      whether the effect runs mirrored from the middle\n"
+     "  set host-playback on|off        macros of the buttons played by this computer\n"
      "  set language LANGUAGE           the window's language and macro library, by short\n"
      "                                  name ('list languages'), number or folder name\n"},
     {"list", "list functions|effects|keys|groups|macros [GROUP]|presets",

@@ -19,6 +19,8 @@ namespace {
 constexpr int kLeftClick = 1;
 constexpr int kReactions = 4;
 constexpr std::string_view kReactionIds[kReactions] = {"off", "flash", "fade", "glow"};
+constexpr int kDirections = 4;
+constexpr std::string_view kDirectionIds[kDirections] = {"left", "right", "outward", "inward"};
 
 std::size_t at(std::int64_t oneBased) {
     return static_cast<std::size_t>(oneBased - 1);
@@ -246,7 +248,30 @@ constexpr SharedSetting kSharedSettings[] = {
      [](Session&, Arguments& a, SharedSettings& s) {
          s.fireTime = static_cast<std::int32_t>(numberWithUnit(a.next("MS"), "ms", "MS", 8, 300));
      }},
+    {"lights",
+     [](Session&, Arguments& a, SharedSettings& s) { s.modeLight = onOff(a, "LIGHTS") ? 0 : 1; }},
+    {"lighting-direction",
+     [](Session&, Arguments& a, SharedSettings& s) {
+         const std::string word = lower(a.next("DIRECTION"));
+         for (int d = 0; d < kDirections; ++d) {
+             if (kDirectionIds[d] == word) {
+                 s.ledDirection = d;
+                 return;
+             }
+         }
+         throw CliError::usage("bad DIRECTION '" + word +
+                               "': expected left, right, outward or inward");
+     }},
+    {"lighting-mirror",
+     [](Session&, Arguments& a, SharedSettings& s) { s.ledSymmetry = onOff(a, "MIRROR") ? 1 : 0; }},
+    {"host-playback", [](Session&, Arguments& a,
+                         SharedSettings& s) { s.softHardMac = onOff(a, "HOST_PLAYBACK") ? 1 : 0; }},
 };
+
+std::string_view directionId(int direction) {
+    return direction >= 0 && direction < kDirections ? kDirectionIds[direction]
+                                                     : std::string_view("?");
+}
 
 const std::string& effectName(Session& session, int effect) {
     return session.texts().text(TextSection::Led, text::led::kEffectFirst + effect);
@@ -293,7 +318,10 @@ void showText(Session& session, int profile, const Settings& s) {
     const std::string_view id = effectId(s.shared.ledType);
     out << "Lighting: " << (id.empty() ? std::to_string(s.shared.ledType) : std::string(id)) << " ("
         << effectName(session, s.shared.ledType) << "), speed " << int{s.shared.ledCycleTime}
-        << ", brightness " << s.shared.ledBrightness << '\n';
+        << ", brightness " << s.shared.ledBrightness << ", direction "
+        << directionId(s.shared.ledDirection) << ", mirror "
+        << (s.shared.ledSymmetry ? "on" : "off") << (s.shared.modeLight == 1 ? "; lights off" : "")
+        << '\n';
     out << "User colours:";
     for (int c = 0; c < kUserColours; ++c) {
         out << ' ' << SettingsCommands::colourText(s.shared.userColour[static_cast<std::size_t>(c)])
@@ -303,6 +331,7 @@ void showText(Session& session, int profile, const Settings& s) {
         << "Pointer speed: " << int{s.shared.pointerSpeed} << '\n'
         << "Wheel speed: " << int{s.shared.wheelSpeed} << '\n'
         << "Fire time: " << s.shared.fireTime << " ms\n"
+        << "Host playback: " << (s.shared.softHardMac == 1 ? "on" : "off") << '\n'
         << "Language: " << languageCode(session.language()) << " ("
         << session.texts().text(TextSection::Other, text::other::kLanguageName) << ")\n";
 }
@@ -344,7 +373,10 @@ void showJson(Session& session, int profile, const Settings& s) {
         json.value(id);
     json.key("display").value(effectName(session, s.shared.ledType));
     json.key("speed").value(int{s.shared.ledCycleTime});
-    json.key("brightness").value(s.shared.ledBrightness).endObject();
+    json.key("brightness").value(s.shared.ledBrightness);
+    json.key("direction").value(directionId(s.shared.ledDirection));
+    json.key("mirror").value(s.shared.ledSymmetry != 0);
+    json.key("lightsOn").value(s.shared.modeLight != 1).endObject();
     json.key("userColours").beginArray();
     for (int c = 0; c < kUserColours; ++c) {
         json.beginObject().key("colour").value(
@@ -355,6 +387,7 @@ void showJson(Session& session, int profile, const Settings& s) {
     json.key("pointerSpeed").value(int{s.shared.pointerSpeed});
     json.key("wheelSpeed").value(int{s.shared.wheelSpeed});
     json.key("fireTimeMs").value(s.shared.fireTime);
+    json.key("hostPlayback").value(s.shared.softHardMac == 1);
     json.key("language").value(languageCode(session.language())).endObject();
 }
 

@@ -86,6 +86,10 @@ const Setter kSetters[] = {
     {{"set", "wheel-speed", "0x1"}, "ShareData", "WHEEL_SPEED", "1"},
     {{"set", "fire-time", "300"}, "ShareData", "FIRE_TIME", "300"},
     {{"set", "button", "4", "8", "30004"}, "Config3", "K7", "30004"},
+    {{"set", "lights", "off"}, "ShareData", "MODE_LIGHT", "1"},
+    {{"set", "lighting-direction", "Inward"}, "ShareData", "LED_FEATURE_DIREC", "3"},
+    {{"set", "lighting-mirror", "on"}, "ShareData", "LED_FEATURE_SYMMETRY", "1"},
+    {{"set", "host-playback", "yes"}, "ShareData", "SOFT_HARD_MAC", "1"},
 };
 
 TEST(KarvoctlSettings, EverySetterWritesItsKeyAndLeavesTheOtherProfilesAlone) {
