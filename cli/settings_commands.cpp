@@ -9,6 +9,7 @@
 #include "cli/file_problem.h"
 #include "cli/json_writer.h"
 #include "cli/names.h"
+#include "platform/text_encoding.h"
 #include "services/language_fallback.h"
 #include "services/language_text_index.h"
 #include "settings/combination.h"
@@ -26,12 +27,8 @@ std::size_t at(std::int64_t oneBased) {
     return static_cast<std::size_t>(oneBased - 1);
 }
 
-std::string lower(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
+std::string lower(std::string_view word) {
+    return text::asciiLower(word);
 }
 
 // A number with an optional unit after it ("1600dpi", "50ms"), as a usage error when bad.

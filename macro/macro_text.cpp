@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/macro_step_text.h"
+#include "platform/text_encoding.h"
 
 namespace karvo::macrotext {
 namespace {
@@ -148,13 +149,8 @@ constexpr int kSensitivityLevels = 15;
 // What a newly inserted sensitivity step holds in p0, which a reset step keeps.
 constexpr std::uint16_t kResetLevel = 4;
 
-std::string lower(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
+std::string lower(std::string_view word) {
+    return text::asciiLower(word);
 }
 
 // A decimal number from 0 to max, the whole text.

@@ -24,12 +24,7 @@ std::string_view trim(std::string_view s) {
 }
 
 std::string fold(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
+    return text::asciiLower(s);
 }
 
 std::string decodeUtf16(std::string_view bytes, bool bigEndian) {

@@ -163,6 +163,15 @@ bool isAscii(std::string_view bytes) {
     return true;
 }
 
+std::string asciiLower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
 std::size_t utf16Length(std::string_view utf8) {
     std::size_t n = 0;
     while (!utf8.empty()) {

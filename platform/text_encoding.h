@@ -29,6 +29,10 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out);
 
 bool isAscii(std::string_view bytes);
 
+// The text with A-Z turned to a-z and every other byte kept: the fold of names that are typed
+// or stored in any case (INI keys, command words), which never touches UTF-8 sequences.
+std::string asciiLower(std::string_view text);
+
 // Number of UTF-16 code units the UTF-8 text takes.
 std::size_t utf16Length(std::string_view utf8);
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "platform/text_encoding.h"
 #include "services/language_text.h"
 #include "services/program_paths.h"
 #include "ui/skin/layout_files.h"
@@ -27,15 +28,6 @@ namespace {
 constexpr int kLastLanguageIndex = 26;
 constexpr std::string_view kCodeSeparator = "_INI_";
 
-std::string lowered(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
 }  // namespace
 
 std::vector<int> shippedLanguages(const std::filesystem::path& skinFolder) {
@@ -54,12 +46,13 @@ std::vector<int> shippedLanguages(const std::filesystem::path& skinFolder) {
 std::string languageCode(int languageIndex) {
     const std::string_view folder = languageFolderName(languageIndex);
     const std::size_t at = folder.find(kCodeSeparator);
-    return at == std::string_view::npos ? std::string()
-                                        : lowered(folder.substr(at + kCodeSeparator.size()));
+    return at == std::string_view::npos
+               ? std::string()
+               : text::asciiLower(folder.substr(at + kCodeSeparator.size()));
 }
 
 std::optional<int> languageByName(std::string_view word) {
-    const std::string typed = lowered(word);
+    const std::string typed = text::asciiLower(word);
     if (typed.empty())
         return std::nullopt;
     for (int language = 0; language <= kLastLanguageIndex; ++language) {
@@ -67,7 +60,7 @@ std::optional<int> languageByName(std::string_view word) {
         if (folder.empty())
             continue;
         if (typed == std::to_string(language) || typed == languageCode(language) ||
-            typed == lowered(folder))
+            typed == text::asciiLower(folder))
             return language;
     }
     return std::nullopt;

@@ -41,6 +41,12 @@ TEST(TextEncoding, Cp1252RoundTripsEveryByte) {
     EXPECT_EQ(back, "?");
 }
 
+TEST(TextEncoding, AsciiLowerFoldsOnlyTheLatinCapitals) {
+    EXPECT_EQ(text::asciiLower("LED_TYPE Az@[`{"), "led_type az@[`{");
+    // UTF-8 bytes (here "Ä" and "É") are never changed, so a name stays valid UTF-8.
+    EXPECT_EQ(text::asciiLower("\xC3\x84X\xC3\x89"), "\xC3\x84x\xC3\x89");
+}
+
 TEST(TextEncoding, CountsAndCutsInUtf16UnitsWithoutSplittingCharacters) {
     EXPECT_EQ(utf16Length("a\xC3\xA9\xF0\x9F\x98\x80"), 4u);
     EXPECT_EQ(utf16Prefix("a\xF0\x9F\x98\x80z", 2), "a");
