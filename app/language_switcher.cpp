@@ -9,10 +9,6 @@ namespace karvo {
 
 LanguageSwitcher::LanguageSwitcher(Parts parts) : parts_(std::move(parts)) {}
 
-std::filesystem::path LanguageSwitcher::missingFile(const std::filesystem::path& languageFolder) {
-    return missingLanguageFile(languageFolder);
-}
-
 void LanguageSwitcher::switchTo(int position) {
     if (!parts_.languageAt)
         return;
@@ -26,7 +22,7 @@ bool LanguageSwitcher::switchToLanguage(int language) {
     // chose a language, so a folder that is not complete is refused before anything changes.
     ProgramPaths next = s.paths;
     next.setLanguage(language);
-    if (const auto missing = missingFile(next.languageFolder); !missing.empty()) {
+    if (const auto missing = missingLanguageFile(next.languageFolder); !missing.empty()) {
         parts_.notifier.tipText(text::tip::kMissingFile, missing.string());
         return false;
     }

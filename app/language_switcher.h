@@ -44,10 +44,6 @@ class LanguageSwitcher final : public LanguageSwitch {
     // registered once per run).
     void refreshFonts();
 
-    // The first file of the language folder that the program needs and that is missing, or
-    // an empty path when all are there.
-    static std::filesystem::path missingFile(const std::filesystem::path& languageFolder);
-
   private:
     Parts parts_;
 };
