@@ -160,6 +160,9 @@ int main(int argc, char** argv) {
         case karvo::WindowOptions::Action::Run:
             break;
     }
+    // Caught from here on: a logout during start-up is kept until the window can take the exit
+    // path, instead of killing the program halfway through writing its files.
+    karvo::TerminationSignals signals;
 
     // One window program per session. A second start brings the running one's window back and
     // ends before it makes a window or a tray icon of its own. Rendering the pages is a batch
@@ -457,7 +460,6 @@ int main(int argc, char** argv) {
             dlg.mouseRemoved();
         });
         // Logout, shutdown or Ctrl+C take the same path as the exit entry.
-        karvo::TerminationSignals signals;
         std::unique_ptr<QSocketNotifier> stopRequest;
         if (signals.ok()) {
             stopRequest =

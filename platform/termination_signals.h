@@ -4,13 +4,17 @@
 // its closing reports; the handler itself only writes a byte, which is all a handler may do.
 #pragma once
 
+#include <chrono>
+
 namespace karvo {
 
 class TerminationSignals {
   public:
-    // Installs the handlers; only one object may exist at a time. Each handler catches its
-    // signal once: a second one (the user insisting) ends the program the system's way.
-    TerminationSignals();
+    // Installs the handlers; only one object may exist at a time. A request often arrives twice
+    // at once (`timeout` and a session manager signal the process and then its whole group), so
+    // repeats within `repeatGrace` of the first are the same request. A signal after that (the
+    // user insisting while shutdown hangs) ends the program the system's way.
+    explicit TerminationSignals(std::chrono::milliseconds repeatGrace = std::chrono::seconds(1));
     ~TerminationSignals();  // puts the previous handlers back
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;

@@ -1,10 +1,14 @@
-// Termination signals reach the window thread as readable bytes instead of ending the process,
-// once each; afterwards the system's own handling is back.
+// Termination signals reach the window thread as readable bytes instead of ending the process;
+// a request that arrives twice at once stays one request, and only insisting later ends the
+// process the system's way.
 #include "platform/termination_signals.h"
 
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
+
+#include <chrono>
+#include <thread>
 
 namespace karvo {
 namespace {
@@ -22,15 +26,37 @@ TEST(TerminationSignals, ACaughtSignalWakesTheWatcherInsteadOfEndingTheProgram) 
 
     ASSERT_EQ(::raise(SIGTERM), 0);  // still running afterwards
     ASSERT_EQ(::raise(SIGINT), 0);
+    // `timeout` and session managers signal the process and then its group: the same request.
+    ASSERT_EQ(::raise(SIGTERM), 0);
     EXPECT_TRUE(readable(signals.fileDescriptor()));
-    EXPECT_EQ(signals.takePending(), 2);
+    EXPECT_EQ(signals.takePending(), 3);
     EXPECT_EQ(signals.takePending(), 0);
     EXPECT_FALSE(readable(signals.fileDescriptor()));
+}
 
-    // Each handler caught its signal once; a second SIGTERM would end the process.
-    struct sigaction now {};
-    ASSERT_EQ(::sigaction(SIGTERM, nullptr, &now), 0);
-    EXPECT_EQ(now.sa_handler, SIG_DFL);
+TEST(TerminationSignalsDeathTest, InsistingAfterTheGraceEndsTheProcessTheSystemsWay) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            TerminationSignals signals(std::chrono::milliseconds(30));
+            ::raise(SIGTERM);
+            ::raise(SIGTERM);  // within the grace: survived
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            ::raise(SIGTERM);  // the shutdown is taking too long: this one ends it
+            std::exit(0);
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+}
+
+TEST(TerminationSignals, EachNewWatcherStartsAFreshRequest) {
+    {
+        TerminationSignals first(std::chrono::milliseconds(0));
+        ASSERT_EQ(::raise(SIGTERM), 0);
+        EXPECT_EQ(first.takePending(), 1);
+    }
+    TerminationSignals second(std::chrono::milliseconds(0));
+    ASSERT_EQ(::raise(SIGTERM), 0);  // would end the process if the old request counted
+    EXPECT_EQ(second.takePending(), 1);
 }
 
 TEST(TerminationSignals, TheEarlierHandlersAreBackAfterwards) {
