@@ -77,7 +77,7 @@ constexpr std::array<CommandHelp, 16> kCommands = {{
      "  set dpi-level LEVEL             the active DPI level\n"
      "  set lighting EFFECT             lighting effect by name ('list effects') or 0-13\n"
      "  set lighting-speed N            effect speed 0-5\n"
-     "  set brightness N                brightness 0-6\n"
+     "  set brightness N                brightness 0-7, 0 the brightest (the window's list)\n"
      "  set user-colour C COLOUR        one of the seven user colours\n"
      "  set colour-in-cycle C on|off    whether user colour C takes part in the cycle\n"
      "  set pointer-speed N             pointer speed 1-11\n"

@@ -218,7 +218,7 @@ constexpr SharedSetting kSharedSettings[] = {
      }},
     {"brightness",
      [](Session&, Arguments& a, SharedSettings& s) {
-         s.ledBrightness = static_cast<std::int32_t>(a.number("N", 0, 6));
+         s.ledBrightness = static_cast<std::int32_t>(a.number("N", 0, 7));
      }},
     {"user-colour",
      [](Session& session, Arguments& a, SharedSettings& s) {

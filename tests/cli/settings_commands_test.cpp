@@ -81,6 +81,7 @@ const Setter kSetters[] = {
     {{"set", "lighting", "13"}, "ShareData", "LED_TYPE", "13"},
     {{"set", "lighting-speed", "5"}, "ShareData", "LED_CYCTIME", "5"},
     {{"set", "brightness", "0"}, "ShareData", "LED_BRIGHT", "0"},
+    {{"set", "brightness", "7"}, "ShareData", "LED_BRIGHT", "7"},  // the list's last level
     {{"set", "user-colour", "7", "15", "0", "9"}, "ShareData", "LED_USER6_R", "15"},
     {{"set", "pointer-speed", "11"}, "ShareData", "DPI_SPEED", "11"},
     {{"set", "wheel-speed", "0x1"}, "ShareData", "WHEEL_SPEED", "1"},
@@ -102,6 +103,21 @@ TEST(KarvoctlSettings, EverySetterWritesItsKeyAndLeavesTheOtherProfilesAlone) {
         EXPECT_EQ(key(cli, s.section, s.key), s.value) << s.key;
         EXPECT_EQ(key(cli, "Config0", "K1"), before) << s.key;
     }
+}
+
+TEST(KarvoctlSettings, AValueBeyondWhatTheWindowOffersIsRefusedAndNothingIsWritten) {
+    CliFixture cli;
+    const std::string config = cli.dir.read("skins/config/config.ini");
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"set", "brightness", "8"},
+                                                 {"set", "lighting-speed", "6"},
+                                                 {"set", "pointer-speed", "12"},
+                                                 {"set", "brightness", "-1"}}) {
+        const CliResult r = cli.run(args);
+        EXPECT_EQ(r.code, 2) << args[1] << ": " << r.err;
+        EXPECT_NE(r.err.find("bad N '" + args[2] + "': expected a number from "), std::string::npos)
+            << r.err;
+    }
+    EXPECT_EQ(cli.dir.read("skins/config/config.ini"), config);
 }
 
 TEST(KarvoctlSettings, TheLastLeftClickOfAProfileCannotBeTakenAway) {
