@@ -44,14 +44,6 @@ std::string moveText(const MacroAction& step) {
 }
 }  // namespace
 
-int sensitivityDpi(int level) {
-    static constexpr std::array<int, 15> kDpi = {200,  400,  600,  800,  1000, 1200, 1600, 1600,
-                                                 2000, 2000, 2400, 2400, 3200, 4000, 4800};
-    if (level < 1 || level > static_cast<int>(kDpi.size()))
-        return 800;
-    return kDpi[static_cast<std::size_t>(level - 1)];
-}
-
 std::string delayText(std::uint16_t delay, const LanguageTextTable& texts) {
     return std::to_string(delay) + texts.text(TextSection::Other, kMillisecondsText);
 }
@@ -65,7 +57,7 @@ std::string stepText(const MacroAction& step, const StepTextSources& sources) {
             return moveText(step);
         case macrokey::kSensitivity:
             if (step.kind == stepkind::kSetSensitivity)
-                return "[DPI]:" + std::to_string(sensitivityDpi(step.p0)) + " ";
+                return "[DPI]:" + std::to_string(macrotext::sensitivityDpi(step.p0)) + " ";
             if (step.kind == stepkind::kRestoreSensitivity)
                 return texts.text(TextSection::Other, kRestoreSensitivityText);
             return "[DPI]:Error";

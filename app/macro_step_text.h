@@ -8,6 +8,7 @@
 
 #include "macro/mac_vk_and_text.h"
 #include "macro/macro_record.h"
+#include "macro/macro_text.h"
 #include "services/language_text.h"
 #include "ui/controls/list_box_xi.h"
 
@@ -18,10 +19,6 @@ struct StepTextSources {
     const MacVkAndText& keys;
     int language = 1;
 };
-
-// The DPI a sensitivity step's level sets: levels 1 to 15 from the mouse's table, any other
-// level 800.
-int sensitivityDpi(int level);
 
 // The text of the line that shows `step`.
 std::string stepText(const MacroAction& step, const StepTextSources& sources);

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <vector>
 
-#include "app/macro_step_text.h"
 #include "platform/text_encoding.h"
 
 namespace karvo::macrotext {
@@ -553,6 +552,14 @@ std::span<const NamedKey> namedKeys() {
 
 bool isModifier(std::uint8_t deviceCode) {
     return deviceCode >= 224 && deviceCode <= 227;
+}
+
+int sensitivityDpi(int level) {
+    static constexpr std::array<int, 15> kDpi = {200,  400,  600,  800,  1000, 1200, 1600, 1600,
+                                                 2000, 2000, 2400, 2400, 3200, 4000, 4800};
+    if (level < 1 || level > static_cast<int>(kDpi.size()))
+        return 800;
+    return kDpi[static_cast<std::size_t>(level - 1)];
 }
 
 std::optional<int> sensitivityLevel(int dpi) {

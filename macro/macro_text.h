@@ -43,6 +43,9 @@ std::span<const NamedKey> namedKeys();
 // True for the keys a key combination may hold as modifiers: ctrl, shift, alt, win.
 bool isModifier(std::uint8_t deviceCode);
 
+// The DPI a sensitivity step's level sets: levels 1 to 15 from the mouse's table, any other
+// level 800.
+int sensitivityDpi(int level);
 // The sensitivity level a DPI value typed on the macro page is stored as (200, 400 ... 4800;
 // the first level that shows it), or nothing for any other value.
 std::optional<int> sensitivityLevel(int dpi);
