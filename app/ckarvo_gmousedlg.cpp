@@ -6,6 +6,7 @@
 
 #include "app/window_access.h"
 #include "app/window_messages.h"
+#include "device/downloader.h"
 #include "services/language_text_index.h"
 #include "settings/combination.h"
 #include "ui/skin/advanced_page_painter.h"
@@ -36,6 +37,11 @@ constexpr ColourRef kDoneColour = 0x50C850;      // green: the last write reache
 // Downloader::Result values as the done message carries them.
 constexpr std::uintptr_t kResultComplete = 0;
 constexpr std::uintptr_t kResultTransportFailed = 2;
+constexpr std::uintptr_t kResultOtherProgram = 4;
+static_assert(kResultTransportFailed ==
+                  static_cast<std::uintptr_t>(device::Downloader::Result::TransportFailed) &&
+              kResultOtherProgram ==
+                  static_cast<std::uintptr_t>(device::Downloader::Result::OtherProgram));
 }  // namespace
 
 std::vector<TrayMenuItem> trayMenuItems(const LanguageTextTable& texts) {
@@ -704,6 +710,10 @@ void CKarvo_GMouseDlg::onMessage(const WindowMessage& m) {
                 parts_.warning.message(
                     "Writing to the mouse failed: it stopped answering (unplugged?). Your "
                     "settings are saved; press Apply again once it is back.");
+            else if (m.wparam == kResultOtherProgram)
+                parts_.warning.message(
+                    "Another program (karvoctl?) kept the mouse busy, so nothing was written. "
+                    "Your settings are saved; press Apply again when it has finished.");
             break;
         case msg::WM_POWERBROADCAST:
             // Back from sleep the mouse may have lost what it was sent: write it again.

@@ -204,6 +204,7 @@ int DeviceCommands::read(Session& session, Arguments& args) {
         session.err() << "reading " << length << " bytes takes about " << seconds(duration) << '\n';
     std::vector<std::uint8_t> bytes(length);
     {
+        const auto hold = connection.holdForRead();
         ProgressBar bar(session.err(), session.terminal() && duration > std::chrono::seconds(2),
                         "read");
         readMemory(connection.link(), address, bytes,
@@ -282,6 +283,8 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
                                     " blocks");
         case device::Downloader::Result::Busy:
             throw CliError::failure("another download is running");
+        case device::Downloader::Result::OtherProgram:
+            throw CliError::failure(DeviceConnection::keptBusy("written"));
     }
     // A button whose macro does not exist went to the mouse without it: that is no success.
     if (const auto image = downloader.lastImage();
@@ -329,6 +332,8 @@ int DeviceCommands::apply(Session& session, Arguments& args) {
 int DeviceCommands::verify(Session& session, Arguments& args) {
     args.finish();
     DeviceConnection& connection = session.mouse();
+    // From the kept record to the last byte read, so both are of the same write.
+    const auto hold = connection.holdForRead();
     device::DeviceMemoryImage::Inputs inputs;
     inputs.variantFlag = connection.discovery().VariantFlag();
     inputs.lightLevel = connection.link().lightLevel();

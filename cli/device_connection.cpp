@@ -107,6 +107,22 @@ device::WrittenImageStore* DeviceConnection::writtenImages() {
     return writtenImages_.get();
 }
 
+std::unique_ptr<device::WrittenImageStore::Hold> DeviceConnection::holdForRead() {
+    device::WrittenImageStore* store = writtenImages();
+    if (!store)
+        return nullptr;
+    auto hold = store->holdDevice();
+    if (!hold)
+        throw CliError::failure(keptBusy("read"));
+    return hold;
+}
+
+std::string DeviceConnection::keptBusy(std::string_view nothingWas) {
+    return "another program (the window, or another karvoctl) kept the mouse busy for " +
+           std::to_string(device::FileWrittenImageStore::kDefaultWait.count() / 1000) +
+           " s; nothing was " + std::string(nothingWas);
+}
+
 bool DeviceConnection::finish(std::ostream& err) {
     if (finished_)
         return true;

@@ -7,6 +7,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "device/device_discovery.h"
 #include "device/device_link.h"
@@ -49,6 +50,13 @@ class DeviceConnection {
     // node and connection). Null when nothing can be kept: an emulated mouse without a state
     // file, no cache folder, a node whose connection cannot be told. After discover().
     device::WrittenImageStore* writtenImages();
+
+    // Keeps the other programs that write this mouse off it while a read of its memory runs
+    // (a read between a write's reports would store zeros). Throws a failure when another
+    // program kept it busy for the whole wait; holds nothing where no record can be kept.
+    std::unique_ptr<device::WrittenImageStore::Hold> holdForRead();
+    // The failure when another program kept the mouse busy; `nothingWas` "read" or "written".
+    static std::string keptBusy(std::string_view nothingWas);
 
     // The emulated mouse of --simulate; null for the real one.
     sim::EmulatedMouse* emulatedMouse() { return mouse_.get(); }

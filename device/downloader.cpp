@@ -111,13 +111,17 @@ void Downloader::waitForWorker() {
 }
 
 Downloader::Result Downloader::run(const Progress& progress, Writes writes) {
-    (void)link_.queryStatus();  // the mouse expects it first; its reply is not needed here
-
     WrittenImageStore* store;
     {
         const std::lock_guard lock(stateLock_);
         store = store_;
     }
+    // From the kept record to the last follow-up no other program may talk to the mouse.
+    const std::unique_ptr<WrittenImageStore::Hold> hold = store->holdDevice();
+    if (!hold)
+        return Result::OtherProgram;
+
+    (void)link_.queryStatus();  // the mouse expects it first; its reply is not needed here
     // The kept image also says what the download that wrote it left for the next one; a
     // complete download then writes exactly what a changed-block one would.
     const WrittenImageStore::Loaded kept = store->load();

@@ -35,6 +35,8 @@ class Downloader {
         TransportFailed,  // a block or the refresh did not reach the mouse; nothing after it
                           // was sent
         Busy,             // another download was running; nothing was done
+        OtherProgram,     // another program kept the mouse busy for the whole wait; nothing
+                          // was done
     };
     // Blocks written so far and blocks to write, after each block; on the downloading thread.
     using Progress = std::function<void(std::size_t written, std::size_t total)>;

@@ -8,6 +8,7 @@
 #include <bitset>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -47,7 +48,19 @@ class WrittenImageStore {
         std::string problem;
     };
 
+    // Held while another program must keep off the mouse.
+    class Hold {
+      public:
+        virtual ~Hold() = default;
+    };
+
     virtual ~WrittenImageStore() = default;
+    // Keeps the other programs that write or read this mouse (the window, karvoctl) off it
+    // while the returned object lives: a download or a read of the memory is many reports, and
+    // another program's reports between them would leave a mix of two writes in the mouse, or
+    // the zeros a read selects with, under a record that claims one of them. Null when another
+    // program kept the mouse for the whole wait. A store only this process uses holds nothing.
+    virtual std::unique_ptr<Hold> holdDevice() { return std::make_unique<Hold>(); }
     virtual Loaded load() = 0;
     virtual void forget() = 0;
     virtual void remember(const WrittenImage& image) = 0;

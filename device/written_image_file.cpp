@@ -9,6 +9,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/exclusive_file.h"
 #include "platform/file_ops.h"
 
 namespace karvo::device {
@@ -71,8 +72,9 @@ std::uint64_t FileWrittenImageStore::fingerprint(std::string_view bytes) {
     return h;
 }
 
-FileWrittenImageStore::FileWrittenImageStore(fs::path file, IdentityOf identity)
-    : file_(std::move(file)), identity_(std::move(identity)) {}
+FileWrittenImageStore::FileWrittenImageStore(fs::path file, IdentityOf identity,
+                                             std::chrono::milliseconds wait)
+    : file_(std::move(file)), identity_(std::move(identity)), wait_(wait) {}
 
 std::string FileWrittenImageStore::encode(const WrittenImage& image, const Identity& identity) {
     std::string out(kMagic);
@@ -127,6 +129,20 @@ std::optional<fs::path> FileWrittenImageStore::fileFor(
     if (!file_.empty())
         return file_;
     return identity ? inUserCache(identity->devicePath) : std::nullopt;
+}
+
+std::unique_ptr<WrittenImageStore::Hold> FileWrittenImageStore::holdDevice() {
+    const std::optional<fs::path> file = fileFor(file_.empty() ? identity_() : std::nullopt);
+    if (!file)
+        return std::make_unique<Hold>();
+    struct FileHold final : Hold {
+        FileHold(const fs::path& lockFile, std::chrono::milliseconds wait) : lock(lockFile, wait) {}
+        fileops::ExclusiveFile lock;
+    };
+    auto hold = std::make_unique<FileHold>(fs::path(file->string() + ".lock"), wait_);
+    if (hold->lock.outcome() == fileops::ExclusiveFile::Outcome::TimedOut)
+        return nullptr;
+    return hold;
 }
 
 WrittenImageStore::Loaded FileWrittenImageStore::load() {

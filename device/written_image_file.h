@@ -5,6 +5,7 @@
 // plugged in again, an emulated mouse's memory was changed) is not used.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -28,10 +29,18 @@ class FileWrittenImageStore final : public WrittenImageStore {
     // from a later one, and then nothing is kept. Called from the downloading thread.
     using IdentityOf = std::function<std::optional<Identity>()>;
 
-    // The record is `file`; an empty path keeps it in the user's cache folder under the
-    // name inUserCache gives the identity's device path at each use.
-    FileWrittenImageStore(std::filesystem::path file, IdentityOf identity);
+    // A complete write with its retries takes a few seconds; a holder beyond this is stuck.
+    static constexpr std::chrono::milliseconds kDefaultWait{10'000};
 
+    // The record is `file`; an empty path keeps it in the user's cache folder under the
+    // name inUserCache gives the identity's device path at each use. `wait` is how long
+    // holdDevice waits for another program.
+    FileWrittenImageStore(std::filesystem::path file, IdentityOf identity,
+                          std::chrono::milliseconds wait = kDefaultWait);
+
+    // An advisory lock on the record's name with ".lock" added, which every program that
+    // keeps this mouse's record takes; without a place for the record, nothing is held.
+    std::unique_ptr<Hold> holdDevice() override;
     Loaded load() override;
     void forget() override;  // removes the file
     void remember(const WrittenImage& image) override;
@@ -57,6 +66,7 @@ class FileWrittenImageStore final : public WrittenImageStore {
 
     std::filesystem::path file_;
     IdentityOf identity_;
+    std::chrono::milliseconds wait_;
 };
 
 }  // namespace karvo::device

@@ -5,13 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <thread>
 #include <vector>
 
 #include "device/apply_plan.h"
 #include "device/downloader.h"
+#include "device/written_image_file.h"
+#include "platform/exclusive_file.h"
 #include "platform/null_pointer_settings.h"
 #include "tests/device/download_config.h"
 #include "tests/device/mouse_on_desk.h"
+#include "tests/support/temp_dir.h"
 
 namespace karvo::device {
 namespace {
@@ -313,6 +317,108 @@ TEST(ChangedBlockApply, LeavesTheMemoryOfACompleteDownloadThroughRandomChanges) 
         EXPECT_EQ(mice.changed.mouse->refreshCount(), mice.complete.mouse->refreshCount());
         EXPECT_LT(sent * 4, total);  // it did leave most blocks out
     }
+}
+
+// The mouse's own time, but every pause also lets the other thread run, as a real pause does:
+// two downloads that are not kept apart then interleave.
+class YieldingClock final : public Clock {
+  public:
+    explicit YieldingClock(Clock& time) : time_(time) {}
+    time_point now() const override { return time_.now(); }
+    void sleepFor(duration pause) override {
+        std::this_thread::sleep_for(std::chrono::microseconds(20));
+        time_.sleepFor(pause);
+    }
+    void sleepUntil(time_point deadline) override {
+        std::this_thread::sleep_for(std::chrono::microseconds(20));
+        time_.sleepUntil(deadline);
+    }
+
+  private:
+    Clock& time_;
+};
+
+// The window and karvoctl each keep the mouse's record through their own store on the same
+// file, as two processes do. Their downloads must not interleave: two writes mixed block by
+// block would leave the mouse holding neither, under a record that claims one of them.
+struct TwoPrograms {
+    explicit TwoPrograms(DownloadConfig& c, std::chrono::milliseconds wait)
+        : config(c),
+          storeA(dir / "record", identity, wait),
+          storeB(dir / "record", identity, wait) {
+        const auto& o = desk.mouse->options();
+        for (DeviceLink* link : {&linkA, &linkB}) {
+            link->attach(desk.backend.open("sim:0/config").handle, o.featureReportLength,
+                         desk.backend.open("sim:0/event").handle, o.inputReportLength);
+        }
+        modelA.edit([this](Settings& s) { s = config.settings; });
+        a.setWrittenImageStore(&storeA);
+        b.setWrittenImageStore(&storeB);
+    }
+
+    DownloadConfig& config;
+    karvo::testing::TempDir dir;
+    MouseOnDesk desk;
+    YieldingClock clock{desk.clock};
+    DeviceLink linkA{clock};
+    DeviceLink linkB{clock};
+    FileWrittenImageStore::IdentityOf identity = [] {
+        return std::optional(FileWrittenImageStore::Identity{"sim:0/config", "one connection"});
+    };
+    FileWrittenImageStore storeA;
+    FileWrittenImageStore storeB;
+    SettingsModel modelA;
+    SettingsModel modelB;
+    RecordingNotifier notifier;
+    NullPointerSettings pointer;
+    Downloader a{linkA, modelA, config.description, config.sources, config.keys, notifier, pointer};
+    Downloader b{linkB, modelB, config.description, config.sources, config.keys, notifier, pointer};
+};
+
+TEST(ChangedBlockApply, TwoProgramsWritingTheSameMouseTakeTurns) {
+    DownloadConfig config;
+    karvo::testing::fillRichConfig(config);
+    TwoPrograms programs(config, std::chrono::seconds(20));
+    config.settings.shared.dpi[0].step = 3;
+    config.button(1, 2).function = 256 * 2 + 1;
+    programs.modelB.edit([&config](Settings& s) { s = config.settings; });
+
+    for (int round = 0; round < 4; ++round) {
+        SCOPED_TRACE(round);
+        Downloader::Result ra{};
+        Downloader::Result rb{};
+        std::thread other([&] { rb = programs.b.DownloadAll({}, Writes::All); });
+        ra = programs.a.DownloadAll({}, Writes::All);
+        other.join();
+        ASSERT_EQ(ra, Downloader::Result::Complete);
+        ASSERT_EQ(rb, Downloader::Result::Complete);
+
+        // The mouse holds one whole image, and the record is that image.
+        const auto record = programs.storeA.load().image;
+        ASSERT_TRUE(record);
+        const auto memory = programs.desk.mouse->memory(0, sim::EmulatedMouse::kMemorySize);
+        const bool isA = *record == WrittenImage::of(*programs.a.lastImage());
+        const bool isB = *record == WrittenImage::of(*programs.b.lastImage());
+        ASSERT_TRUE(isA || isB);
+        for (std::size_t address = 0; address < WrittenImage::kSize; ++address) {
+            if (record->known[address]) {
+                ASSERT_EQ(memory[address], record->bytes[address]) << "address " << address;
+            }
+        }
+    }
+    EXPECT_TRUE(programs.desk.mouse->protocolErrors().empty());
+}
+
+TEST(ChangedBlockApply, AProgramThatKeepsTheMouseTooLongGetsAClearAnswerAndNothingIsSent) {
+    DownloadConfig config;
+    karvo::testing::fillRichConfig(config);
+    TwoPrograms programs(config, std::chrono::milliseconds(50));
+    const fileops::ExclusiveFile other(programs.dir / "record.lock", std::chrono::milliseconds(0));
+    ASSERT_EQ(other.outcome(), fileops::ExclusiveFile::Outcome::Held);
+
+    programs.desk.mouse->clearLog();
+    EXPECT_EQ(programs.a.DownloadAll(), Downloader::Result::OtherProgram);
+    EXPECT_TRUE(programs.desk.mouse->reports().empty());
 }
 
 }  // namespace
