@@ -212,10 +212,19 @@ std::optional<std::string_view> IniDocument::rawValue(std::string_view section,
 
 std::string IniDocument::getString(std::string_view section, std::string_view key,
                                    std::string_view defaultValue, std::size_t bufferChars) const {
-    if (const auto v = rawValue(section, key))
-        return cutToBuffer(*v, bufferChars);
-    const auto p = defaultValue.find_last_not_of(' ');
-    return cutToBuffer(p == npos ? std::string_view{} : defaultValue.substr(0, p + 1), bufferChars);
+    std::string value;
+    if (const auto v = rawValue(section, key)) {
+        value = cutToBuffer(*v, bufferChars);
+    } else {
+        const auto p = defaultValue.find_last_not_of(' ');
+        value = cutToBuffer(p == npos ? std::string_view{} : defaultValue.substr(0, p + 1),
+                            bufferChars);
+    }
+    // The caller of the Windows function gets a NUL-terminated buffer and so sees the value up
+    // to a NUL byte of a damaged file; a value holding one could not be written back either.
+    if (const std::size_t nul = value.find('\0'); nul != npos)
+        value.resize(nul);
+    return value;
 }
 
 void IniDocument::insertLine(std::size_t at, std::string text) {

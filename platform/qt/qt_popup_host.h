@@ -53,7 +53,6 @@ class QtPopupHost final : public PopupHost {
     std::function<void()> cancel_;
     std::function<void(NavigationKey)> key_;
     std::function<void(QPoint)> outsideMove_;
-    bool hiding_ = false;
 };
 
 }  // namespace karvo::qt

@@ -7,6 +7,7 @@
 #include <stdlib.h>
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,9 +16,13 @@
 
 namespace karvo::fuzz {
 
-inline void check(bool ok) {
-    if (!ok)
+// A broken property: says which one before the crash libFuzzer records.
+// (clang 14 has no std::source_location; both compilers have these built-ins.)
+inline void check(bool ok, const char* file = __builtin_FILE(), int line = __builtin_LINE()) {
+    if (!ok) {
+        std::fprintf(stderr, "check failed at %s:%d\n", file, line);
         std::abort();
+    }
 }
 
 class Scratch {

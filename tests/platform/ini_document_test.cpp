@@ -78,6 +78,18 @@ TEST(IniLookup, CutsToTheBufferInUtf16Units) {
     EXPECT_EQ(get(file, "s", "e", "", 4), "a\xF0\x9F\x98\x80");
 }
 
+TEST(IniLookup, AValueEndsAtANulByteAsTheWindowsCallersBufferDoes) {
+    using namespace std::string_literals;
+    const std::string file = "[s]\r\nk=33,Ctrl\0lit&C\r\nz=\0\r\n"s;
+    EXPECT_EQ(get(file, "s", "k"), "33,Ctrl");
+    EXPECT_EQ(get(file, "s", "z"), "");
+    EXPECT_EQ(get(file, "s", "missing", "ab\0cd"s), "ab");
+    // So what was read can always be written back: a value with a NUL would be refused.
+    IniDocument doc = IniDocument::parse(file);
+    EXPECT_TRUE(doc.setValue("s", "k2", doc.getString("s", "k", "", 260)));
+    EXPECT_FALSE(doc.setValue("s", "k3", "a\0b"s));
+}
+
 TEST(IniEncoding, ReadsEachEncodingAndWritesItBack) {
     const std::string utf16le("\xFF\xFE[\0s\0]\0\r\0\n\0k\0=\0\xE9\0\r\0\n\0", 22);
     const std::string utf16be("\xFE\xFF\0[\0s\0]\0\r\0\n\0k\0=\0\xE9", 18);

@@ -180,6 +180,26 @@ TEST(ProfileStore, AKeyWithoutCommaClearsAnEarlierCombination) {
     EXPECT_EQ(s.macroCopies[0][0], MacroRecord{});
 }
 
+TEST(ProfileStore, ACombinationDamagedByANulByteIsSavedToAFileThatReadsBackTheSame) {
+    using namespace std::string_literals;
+    Fixture f;
+    const Settings loaded =
+        f.loadProfile0("[Config0]\r\nK0=1\r\nK3=33,Ctrl&split&162&split&Shift&\x08\0lit&&C\r\n"s);
+    ASSERT_EQ(loaded.profiles[0].buttons[3].function, kFunctionCombination);
+    EXPECT_EQ(loaded.profiles[0].buttons[3].combination, "Ctrl&split&162&split&Shift&\x08");
+
+    // Into a fresh folder: before, the key was refused for its NUL and silently left out, so
+    // the button came back with no function at all.
+    TempDir other;
+    ProfileStore copy{other.path(), f.keys, f.notifier};
+    ASSERT_TRUE(copy.saveProfile(loaded, 0, copy.configFile()));
+    SettingsModel again;
+    ASSERT_TRUE(copy.loadProfile(again, 0, ProfileStore::Source::Config));
+    EXPECT_EQ(again.snapshot().profiles[0].buttons[3].function, kFunctionCombination);
+    EXPECT_EQ(again.snapshot().profiles[0].buttons[3].combination,
+              loaded.profiles[0].buttons[3].combination);
+}
+
 TEST(ProfileStore, AMissingFileWarnsAndChangesNothing) {
     Fixture f;
     f.model.edit([](Settings& s) { s.shared.fireTime = 99; });

@@ -29,6 +29,8 @@ class CDialogGetKey final : public SkinnedWindow {
     // The virtual-key code of the last key pressed, if any.
     std::optional<int> capturedKey() const { return captured_; }
 
+    // Takes every key for capture; the base's navigation overload stays visible beside it.
+    using SkinnedWindow::onKey;
     void onKey(const PhysicalKeyEvent& event);
     bool onMouseMove(std::int32_t x, std::int32_t y) override;
     bool onLeftDown(std::int32_t x, std::int32_t y) override;

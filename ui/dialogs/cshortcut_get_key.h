@@ -43,6 +43,8 @@ class CShortcutGetKey final : public SkinnedWindow {
     const std::string& keyName() const { return keyName_; }
     int keyCode() const { return keyCode_; }
 
+    // Takes every key for capture; the base's navigation overload stays visible beside it.
+    using SkinnedWindow::onKey;
     void onKey(const PhysicalKeyEvent& event);
     bool onMouseMove(std::int32_t x, std::int32_t y) override;
     bool onLeftDown(std::int32_t x, std::int32_t y) override;
