@@ -131,8 +131,13 @@ std::optional<fs::path> FileWrittenImageStore::fileFor(
     return identity ? inUserCache(identity->devicePath) : std::nullopt;
 }
 
+std::optional<fs::path> FileWrittenImageStore::recordFile() const {
+    // A fixed file needs no identity, which may cost a look at the device.
+    return fileFor(file_.empty() ? identity_() : std::nullopt);
+}
+
 std::unique_ptr<WrittenImageStore::Hold> FileWrittenImageStore::holdDevice() {
-    const std::optional<fs::path> file = fileFor(file_.empty() ? identity_() : std::nullopt);
+    const std::optional<fs::path> file = recordFile();
     if (!file)
         return std::make_unique<Hold>();
     struct FileHold final : Hold {
@@ -164,7 +169,7 @@ WrittenImageStore::Loaded FileWrittenImageStore::load() {
 }
 
 void FileWrittenImageStore::forget() {
-    const std::optional<fs::path> file = fileFor(file_.empty() ? identity_() : std::nullopt);
+    const std::optional<fs::path> file = recordFile();
     std::error_code ec;
     if (file)
         fs::remove(*file, ec);

@@ -63,6 +63,8 @@ class FileWrittenImageStore final : public WrittenImageStore {
 
   private:
     std::optional<std::filesystem::path> fileFor(const std::optional<Identity>& identity) const;
+    // The record's file for a use that needs no identity check (forget, the lock).
+    std::optional<std::filesystem::path> recordFile() const;
 
     std::filesystem::path file_;
     IdentityOf identity_;
